@@ -1,0 +1,49 @@
+#pragma once
+
+// Names for the string-table entries the code refers to. Entries below 40000
+// keep the numbers of the string table the data files and settings were
+// designed with; 50000 and up are texts of this program without a historic
+// number.
+namespace orvek::sid {
+
+constexpr int mainTitle = 2;
+constexpr int firstMonthName = 3;         // 3..14
+constexpr int firstTalkTitle = 400;       // 400 + talk number
+constexpr int firstTopicName = 701;       // 701..710
+constexpr int nameExists = 1006;          // "nimi on jo olemassa."
+constexpr int replaceWithNew = 1007;      // "Korvaa uusilla tiedoilla?"
+constexpr int talkWord = 1041;            // "Esitelmä"
+constexpr int congregationWord = 1057;    // "Seurakunta" (also a settings section)
+constexpr int firstNumericMonth = 1215;   // 1215..1226
+constexpr int scheduleTitleDefault = 1122;
+constexpr int noCongregation = 1194;      // "* Ei Seurakunta"
+constexpr int languageTag = 1198;         // "finnish"
+constexpr int fileWriteFailed = 1231;
+constexpr int iniFileName = 1251;         // "orvek.ini"
+constexpr int firstWeekdayName = 1252;    // 1252..1258
+constexpr int legacyExtensionName = 1287; // "extend.dat"
+
+// Settings sections and keys.
+constexpr int keyDayFirst = 1034;
+constexpr int keyReaders = 1042;
+constexpr int sectionScheduleFormat = 1120;
+constexpr int keyTitle = 1121;
+constexpr int keyBars = 1132;
+constexpr int keyPrintReaders = 1143;
+constexpr int keyHideTalkNumbers = 1171;
+constexpr int keyPrintDate = 1176;
+constexpr int keyTopMargin = 1183;
+constexpr int keyHospitality = 1192;
+constexpr int keyHideOutgoing = 1195;
+constexpr int sectionDial = 1241;         // "Soita %1"
+constexpr int keyEnabled = 1265;          // "Käytössä"
+constexpr int keyLeftMargin = 1273;
+
+// Texts of this program.
+constexpr int positionZeroRefused = 50001;
+constexpr int tableFull = 50002;
+constexpr int moveBrotherQuestion = 50003;
+constexpr int folderLocked = 50004;
+constexpr int folderUnusable = 50005;
+
+} // namespace orvek::sid
