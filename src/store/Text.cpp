@@ -201,14 +201,14 @@ std::string substitute(std::string_view pattern, std::string_view p1, std::strin
 std::string decimal(long long value) { return std::to_string(value); }
 
 std::string nameSortKey(std::string_view name) {
+    // Primary weights (letters) first, then the secondary ones (accents), so
+    // that an accent decides only between names that are otherwise equal.
     std::string bytes = utf8ToCp1252Lossy(trimView(name));
     std::string key;
-    key.reserve(bytes.size() * 2);
-    for (char ch : bytes) {
-        std::uint16_t w = nameWeight(static_cast<unsigned char>(ch));
-        key += static_cast<char>(w >> 8);
-        key += static_cast<char>(w & 0xFF);
-    }
+    key.reserve(bytes.size() * 2 + 1);
+    for (char ch : bytes) key += static_cast<char>(nameWeight(static_cast<unsigned char>(ch)) >> 8);
+    key += '\0';
+    for (char ch : bytes) key += static_cast<char>(nameWeight(static_cast<unsigned char>(ch)) & 0xFF);
     return key;
 }
 
