@@ -1,0 +1,13 @@
+#pragma once
+
+#include "resources/DialogTemplate.h"
+
+// Every dialog template of the program, one function each (defined in
+// DialogNNN.cpp beside this file). Add a number here when adding a template.
+#define ORVEK_DIALOG_TEMPLATES(X)
+
+namespace orvek::dialogs {
+#define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
+ORVEK_DIALOG_TEMPLATES(ORVEK_DECLARE_TEMPLATE)
+#undef ORVEK_DECLARE_TEMPLATE
+} // namespace orvek::dialogs
