@@ -4,7 +4,10 @@
 
 // Every dialog template of the program, one function each (defined in
 // DialogNNN.cpp beside this file). Add a number here when adding a template.
-#define ORVEK_DIALOG_TEMPLATES(X)
+#define ORVEK_DIALOG_TEMPLATES(X) \
+    X(100)                        \
+    X(123)                        \
+    X(143)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/Dialog.h"
+#include "store/Records.h"
+
+namespace orvek {
+
+class COvDoc;
+
+enum class TalkListMode {
+    talkEdit,     // edit the talk outlines (command 32782)
+    brotherTalks, // show and change the talks a brother gives
+    picker,       // pick a talk (scheduling pages, history editor)
+};
+
+struct TalkListOptions {
+    TalkListMode mode = TalkListMode::talkEdit;
+    // Picker kind: 1 pick one talk; 2 pick one of the brother's talks, with
+    // the option of editing his talk set first.
+    int pickerKind = 1;
+    // The brother (brotherTalks and picker modes): a copy of his record.
+    std::optional<BrotherRecord> brother;
+    // Picker: the preselected talk as its talk row + 1 (0 = none).
+    int preselectedTalkRow = 0;
+    // Picker without a brother: every talk with a title is listed and this
+    // 1-based list position is selected.
+    int startPosition = 0;
+};
+
+// The talk list (dialog 141).
+class CTalkList : public Dialog {
+public:
+    CTalkList(COvDoc& doc, TalkListOptions options);
+    // The brother's record copy with the edited talk set (after IDOK).
+    const BrotherRecord& brother() const { return brother_; }
+    // Picker: the talk row chosen (0..255), -1 when none.
+    int chosenTalkRow() const { return chosenTalkRow_; }
+
+protected:
+    COvDoc& doc_;
+    TalkListOptions options_;
+    BrotherRecord brother_;
+    int chosenTalkRow_ = -1;
+};
+
+} // namespace orvek
