@@ -640,6 +640,8 @@ constexpr StringEntry kStrings[] = {
     {50020, "Hakemisto"},
     {50021, "Ohjeen sivua %1 ei löydy."},
     {50022, "Valitse kohde, josta haluat ohjetta, tai paina Esc."},
+    {50023, "Käytettävä tietohakemisto"},
+    {50024, "hakemisto"},
 
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},

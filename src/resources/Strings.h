@@ -59,5 +59,7 @@ constexpr int helpContentsButton = 50019;
 constexpr int helpIndexButton = 50020;
 constexpr int helpPageMissing = 50021;    // %1 = the page
 constexpr int contextHelpPrompt = 50022;  // status text while context help waits for a click
+constexpr int dataOption = 50023;         // the --data option of the program
+constexpr int dataOptionValue = 50024;
 
 } // namespace orvek::sid

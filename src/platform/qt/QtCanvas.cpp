@@ -100,9 +100,12 @@ QPen qtPen(const Pen& pen) {
 void QtCanvas::drawLine(Point from, Point to, const Pen& pen) {
     if (pen.style == PenStyle::None) return;
     painter_->setPen(qtPen(pen));
-    // Pixel centres: a line of width 1 from (x, y) covers pixel (x, y), as
-    // the reports' geometry counts it.
-    painter_->drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
+    // As the reports' geometry counts it: a line covers the pixels from its
+    // start up to, not including, its end, centred on the pixel row (or
+    // column) it names.
+    if (from.y == to.y) painter_->drawLine(QPointF(from.x, from.y + 0.5), QPointF(to.x, to.y + 0.5));
+    else if (from.x == to.x) painter_->drawLine(QPointF(from.x + 0.5, from.y), QPointF(to.x + 0.5, to.y));
+    else painter_->drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
 }
 
 void QtCanvas::fillRect(const Rect& r, const Brush& brush) {

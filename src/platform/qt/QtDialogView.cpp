@@ -253,7 +253,7 @@ void QtDialogView::build() {
     // Labels with a mnemonic move the focus to the next control that takes it.
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         Entry& e = *entries_[i];
-        if (e.kind() != ControlKind::Label || !e.control->text().contains('&')) continue;
+        if (e.kind() != ControlKind::Label || e.control->text().find('&') == std::string::npos) continue;
         for (std::size_t j = i + 1; j < entries_.size(); ++j) {
             ControlKind k = entries_[j]->kind();
             if (k == ControlKind::Edit || k == ControlKind::ListBox || k == ControlKind::ComboBox) {
@@ -708,10 +708,13 @@ void QtDialogView::onClicked(Entry& e) {
         return;
     }
     if (pressFilter_ && pressFilter_(e.id())) {
+        e.seen = 0;
         sync(); // put a check box back as the model has it
         return;
     }
     lastPressed_ = e.id();
+    // The widget may have changed itself (a check box toggles): show the model's state even if it did not change.
+    e.seen = 0;
     drive([&] { dialog_.press(e.id()); });
 }
 
@@ -754,6 +757,7 @@ void QtDialogView::onEdited(Entry& e, const QString& text) {
         updating_ = false;
         return;
     }
+    e.seen = 0;
     drive([&] {
         dialog_.type(e.id(), value);
         // The caret the user has is the one the model would report after typing.
@@ -765,6 +769,7 @@ void QtDialogView::onEdited(Entry& e, const QString& text) {
 void QtDialogView::onListSelection(Entry& e) {
     Control& c = *e.control;
     if (e.has(cs::noSelection)) return;
+    e.seen = 0; // the widget changed itself: it shows the model's selection afterwards, changed or not
     std::set<int> rows;
     for (const QModelIndex& i : e.view->selectionModel()->selectedRows()) rows.insert(i.row());
     if (!c.multiSelect()) {

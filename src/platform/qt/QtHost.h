@@ -7,12 +7,13 @@
 #include <string>
 
 #include "platform/Host.h"
+#include "platform/qt/QtHelpWindow.h"
 
 class QWidget;
 
 namespace orvek {
 
-class QtHelpWindow;
+
 
 // The Host of the program: message boxes, modal dialogs, menus, choosers,
 // clipboard, dialling, help, status bar, pictures and printing with Qt.
