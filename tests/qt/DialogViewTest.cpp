@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -70,6 +71,11 @@ TEST(DialogViewRendering, everyTemplateGivesOneWidgetPerControl) {
 
         Dialog dialog(*t);
         QtDialogView view(dialog);
+        // ORVEK_QT_SHOTS=folder keeps a picture of every template for a person to look at.
+        if (const char* shots = std::getenv("ORVEK_QT_SHOTS")) {
+            view.adjustSize();
+            view.grab().save(QStringLiteral("%1/dialog%2.png").arg(QString::fromLocal8Bit(shots)).arg(t->id));
+        }
         for (int id : ids) EXPECT_EQ(view.widgetCount(id), 1) << "control " << id;
         for (const ControlTemplate& c : t->controls) {
             if (c.id <= 0) continue;

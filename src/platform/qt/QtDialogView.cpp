@@ -268,6 +268,9 @@ void QtDialogView::build() {
     for (auto& e : entries_)
         if (e->grid) grids[e->id()] = e->grid;
     for (auto& e : entries_) place(*e, grids);
+    // The controls of a group box stay together at its top when it is taller than they need.
+    for (auto& [id, g] : grids)
+        if (id != 0) g->setRowStretch(g->rowCount(), 1);
     // Tab order follows the template.
     QWidget* previous = nullptr;
     for (auto& e : entries_) {

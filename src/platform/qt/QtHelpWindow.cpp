@@ -22,6 +22,8 @@ QString pageName(std::string_view file) { return qs(file); }
 } // namespace
 
 QtHelpWindow::QtHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    // The guide does not keep the program running once the main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(qs(stringText(sid::helpWindowTitle)));
     setWindowIcon(programIcon());
     auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -26,6 +27,19 @@
 
 namespace orvek {
 
+namespace {
+// Menus highlight disabled items too, so that their prompt shows in the
+// status bar as for the others.
+class MenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+} // namespace
+
 QtMainWindow::QtMainWindow(MainFrame& frame, QWidget* parent) : QMainWindow(parent), frame_(frame) {
     setWindowIcon(programIcon());
 
@@ -38,6 +52,10 @@ QtMainWindow::QtMainWindow(MainFrame& frame, QWidget* parent) : QMainWindow(pare
         QMenu* menu = menuBar()->addMenu(qs(top.text));
         addMenuItems(menu, top.items);
     }
+    // The style is a child of the window: widgets go before other children, so it outlives the menus.
+    auto* menuStyle = new MenuStyle;
+    menuStyle->setParent(this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setStyle(menuStyle);
 
     // Accelerators: window-wide shortcuts that run their command.
     for (const Accelerator& a : accelerators()) {
