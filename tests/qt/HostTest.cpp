@@ -18,6 +18,7 @@
 #include "platform/qt/QtConvert.h"
 #include "platform/qt/QtHelpWindow.h"
 #include "platform/qt/QtHost.h"
+#include "resources/HelpTopics.h"
 
 namespace orvek {
 namespace {
@@ -211,8 +212,14 @@ TEST(QtHostServices, helpPagesComeFromTheCompiledGuide) {
     EXPECT_FALSE(host.helpWindow()->browser()->toPlainText().isEmpty());
     host.showHelpIndex();
     EXPECT_EQ(host.helpWindow()->currentPage(), QStringLiteral("hakemisto.html"));
-    host.showHelpTopic(32844);
-    EXPECT_FALSE(host.helpWindow()->currentPage().isEmpty());
+    // Every topic of the table is a page of the compiled guide.
+    for (int context : {32844, 32768, 57664, 100, 143, panelButtonContext(110), 1}) {
+        EXPECT_TRUE(host.helpWindow()->showPage(qs(helpTopicFile(context)))) << context;
+        host.showHelpTopic(context);
+        const std::string file(helpTopicFile(context));
+        EXPECT_EQ(host.helpWindow()->currentPage(), qs(file.substr(0, file.find('#')))) << context;
+    }
+    for (std::string_view file : helpFiles()) EXPECT_TRUE(host.helpWindow()->showPage(qs(file))) << file;
     EXPECT_FALSE(host.helpWindow()->showPage(QStringLiteral("ei-ole.html")));
     host.helpWindow()->close();
 }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/qt/QtConvert.h"
+#include "resources/HelpTopics.h"
 #include "platform/qt/QtDialogView.h"
 #include "platform/qt/QtMainWindow.h"
 #include "shell/Commands.h"
@@ -130,12 +131,12 @@ TEST_F(MainWindowTest, contextHelpShowsTheTopicInsteadOfRunning) {
     EXPECT_EQ(f.host.helpShown.back(), cmd::about);
     EXPECT_TRUE(f.host.dialogsShown().empty());
 
-    // A button of the main-menu panel: its control number.
+    // A button of the main-menu panel: the context of its control number.
     window->command(cmd::contextHelp);
     auto* button = qobject_cast<QPushButton*>(window->panelView()->widgetOf(110));
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(f.host.helpShown.back(), 110);
+    EXPECT_EQ(f.host.helpShown.back(), panelButtonContext(110));
     EXPECT_TRUE(f.host.dialogsShown().empty());
     EXPECT_FALSE(window->inContextHelp());
     EXPECT_TRUE(window->isVisible()) << "the exit button did not run";

@@ -52,8 +52,8 @@ QtHelpWindow::QtHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
-    connect(contents, &QToolButton::clicked, this, [this] { showPage(pageName(helpContentsFile)); });
-    connect(index, &QToolButton::clicked, this, [this] { showPage(pageName(helpIndexFile)); });
+    connect(contents, &QToolButton::clicked, this, [this] { showPage(pageName(kHelpContentsFile)); });
+    connect(index, &QToolButton::clicked, this, [this] { showPage(pageName(kHelpIndexFile)); });
     resize(720, 600);
 }
 

@@ -217,8 +217,8 @@ bool QtHost::dial(const std::string& number, const std::string&) {
     return QDesktopServices::openUrl(QUrl(QStringLiteral("tel:") + digits));
 }
 
-void QtHost::showHelpContents() { showHelpFile(std::string(helpContentsFile)); }
-void QtHost::showHelpIndex() { showHelpFile(std::string(helpIndexFile)); }
+void QtHost::showHelpContents() { showHelpFile(std::string(kHelpContentsFile)); }
+void QtHost::showHelpIndex() { showHelpFile(std::string(kHelpIndexFile)); }
 void QtHost::showHelpTopic(int contextId) { showHelpFile(std::string(helpTopicFile(contextId))); }
 
 void QtHost::showHelpFile(const std::string& file) {

@@ -18,6 +18,7 @@
 #include "platform/qt/QtDialogView.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtIcons.h"
+#include "resources/HelpTopics.h"
 #include "resources/Menu.h"
 #include "resources/StringTable.h"
 #include "resources/Strings.h"
@@ -112,7 +113,7 @@ QtMainWindow::QtMainWindow(MainFrame& frame, QWidget* parent) : QMainWindow(pare
     panel_->setPressFilter([this](int id) {
         if (!helpMode_) return false;
         leaveContextHelp();
-        frame_.host().showHelpTopic(id);
+        frame_.host().showHelpTopic(panelButtonContext(id));
         return true;
     });
     connect(panel_, &QtDialogView::synced, this, [this] { updateEnabling(); });
