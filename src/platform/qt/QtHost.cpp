@@ -91,9 +91,10 @@ QtHost::QtHost() {
 QtHost::~QtHost() { delete help_.data(); }
 
 QWidget* QtHost::ownerWindow() const {
+    // The dialog on top, else the main window (never the help window, which may be the active one).
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    if (QWidget* active = QApplication::activeWindow()) return active;
-    return main_.data();
+    if (main_) return main_.data();
+    return QApplication::activeWindow();
 }
 
 int QtHost::messageBox(const MessageBoxSpec& spec) {
