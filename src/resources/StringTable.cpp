@@ -628,6 +628,12 @@ constexpr StringEntry kStrings[] = {
     {50004, "Tietohakemisto %1 on jo toisen Orvek-ohjelman käytössä.\nSulje toinen ohjelma ja yritä uudelleen."},
     {50005, "Tietohakemistoa %1 ei voi käyttää."},
 
+    // The reference-data leaf dialogs: circuits and hosts, talks and topics,
+    // availability, contacts and maps.
+    {50100, "Lisää Vieraavaraisuuden tarjoaa"},
+    {50101, "Kirjoita nimi myös merkin ~ jälkeen."},
+    {50102, "Merkkiä %1 ei voi tallentaa. Poista se tekstistä ja yritä uudelleen."},
+
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},
     {57607, "Tulosta näytettävä raportti\nTulosta"},

@@ -46,4 +46,9 @@ constexpr int moveBrotherQuestion = 50003;
 constexpr int folderLocked = 50004;
 constexpr int folderUnusable = 50005;
 
+// Texts of the reference-data leaf dialogs.
+constexpr int addHostButton = 50100;
+constexpr int nameAfterTilde = 50101;
+constexpr int unstorableInText = 50102;
+
 } // namespace orvek::sid

@@ -1,5 +1,6 @@
 #include "shell/DialogCatalog.h"
 
+#include "refdata/CircuitList.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/MainPanel.h"
@@ -16,12 +17,22 @@ DialogCatalogEntry entry(int id, const char* name) {
                 use(d);
             }};
 }
+
+// An entry for a dialog made from the document and further arguments.
+template <class D, class... Args>
+DialogCatalogEntry entryWith(int id, const char* name, Args... args) {
+    return {id, name, [args...](COvDoc& doc, Host&, const std::function<void(Dialog&)>& use) {
+                D d(doc, args...);
+                use(d);
+            }};
+}
 } // namespace
 
 const std::vector<DialogCatalogEntry>& dialogCatalog() {
     static const std::vector<DialogCatalogEntry> all = {
         entry<CAboutDlg>(100, "CAboutDlg"),
         entry<CSettingsDlg>(123, "CSettingsDlg"),
+        entryWith<CCircuitList>(144, "CCircuitList", false, 0),
         {143, "CMainPanel",
          [](COvDoc& doc, Host& host, const std::function<void(Dialog&)>& use) {
              MainFrame frame(doc, host);

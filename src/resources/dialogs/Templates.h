@@ -7,7 +7,8 @@
 #define ORVEK_DIALOG_TEMPLATES(X) \
     X(100)                        \
     X(123)                        \
-    X(143)
+    X(143)                        \
+    X(144)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
