@@ -633,6 +633,15 @@ constexpr StringEntry kStrings[] = {
     {50100, "Lisää Vieraavaraisuuden tarjoaa"},
     {50101, "Kirjoita nimi myös merkin ~ jälkeen."},
     {50102, "Merkkiä %1 ei voi tallentaa. Poista se tekstistä ja yritä uudelleen."},
+    {50103, "Valitse esitelmä korjattavaksi"},
+    {50104, "Lisää uusi esitelmä"},
+    {50105, "Tämä kohta on käytettävissä uudelle esitelmälle"},
+    {50106, "Näytä luettelo"},
+    {50107, "Esitelmät"},
+    {50108, "Muokkaa luettelo"},
+    {50109, "Kaikki esitelmänumerot ovat käytössä. Tyhjennä jonkin esitelmän nimi, jos haluat käyttää sen numeron uudelle esitelmälle."},
+    {50110, "Valitse aiheet"},
+    {50111, "Kirjoita esitelmän numero."},
 
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},

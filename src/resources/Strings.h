@@ -50,5 +50,14 @@ constexpr int folderUnusable = 50005;
 constexpr int addHostButton = 50100;
 constexpr int nameAfterTilde = 50101;
 constexpr int unstorableInText = 50102;
+constexpr int talkListEditCaption = 50103;
+constexpr int addNewTalk = 50104;
+constexpr int freeTalkNumber = 50105;
+constexpr int showListButton = 50106;
+constexpr int talkCountSuffix = 50107;
+constexpr int editListButton = 50108;
+constexpr int noFreeTalkNumber = 50109;
+constexpr int chooseTopics = 50110;
+constexpr int talkNumberMissing = 50111;
 
 } // namespace orvek::sid

@@ -1,6 +1,9 @@
 #include "shell/DialogCatalog.h"
 
 #include "refdata/CircuitList.h"
+#include "refdata/TalkEdit.h"
+#include "refdata/TalkList.h"
+#include "refdata/TopicList.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/MainPanel.h"
@@ -32,7 +35,10 @@ const std::vector<DialogCatalogEntry>& dialogCatalog() {
     static const std::vector<DialogCatalogEntry> all = {
         entry<CAboutDlg>(100, "CAboutDlg"),
         entry<CSettingsDlg>(123, "CSettingsDlg"),
+        entryWith<CTalkList>(141, "CTalkList", TalkListOptions{}),
         entryWith<CCircuitList>(144, "CCircuitList", false, 0),
+        entryWith<CTalkEdit>(145, "CTalkEdit", std::vector<int>{0}, 0),
+        entry<CTopicList>(146, "CTopicList"),
         {143, "CMainPanel",
          [](COvDoc& doc, Host& host, const std::function<void(Dialog&)>& use) {
              MainFrame frame(doc, host);
