@@ -4,6 +4,7 @@
 #include "refdata/TalkEdit.h"
 #include "refdata/TalkList.h"
 #include "refdata/TopicList.h"
+#include "refdata/UnavailableWeeks.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/MainPanel.h"
@@ -39,6 +40,7 @@ const std::vector<DialogCatalogEntry>& dialogCatalog() {
         entryWith<CCircuitList>(144, "CCircuitList", false, 0),
         entryWith<CTalkEdit>(145, "CTalkEdit", std::vector<int>{0}, 0),
         entry<CTopicList>(146, "CTopicList"),
+        entryWith<CUnavailableWeeks>(154, "CUnavailableWeeks", 0, false, false),
         {143, "CMainPanel",
          [](COvDoc& doc, Host& host, const std::function<void(Dialog&)>& use) {
              MainFrame frame(doc, host);

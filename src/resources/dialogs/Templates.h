@@ -11,7 +11,8 @@
     X(143)                        \
     X(144)                        \
     X(145)                        \
-    X(146)
+    X(146)                        \
+    X(154)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
