@@ -642,6 +642,8 @@ constexpr StringEntry kStrings[] = {
     {50109, "Kaikki esitelmänumerot ovat käytössä. Tyhjennä jonkin esitelmän nimi, jos haluat käyttää sen numeron uudelle esitelmälle."},
     {50110, "Valitse aiheet"},
     {50111, "Kirjoita esitelmän numero."},
+    {50112, "Yhdysmies"},
+    {50113, "Unable to dial the number"},
 
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},

@@ -59,5 +59,7 @@ constexpr int editListButton = 50108;
 constexpr int noFreeTalkNumber = 50109;
 constexpr int chooseTopics = 50110;
 constexpr int talkNumberMissing = 50111;
+constexpr int contactsCoordinatorCaption = 50112;
+constexpr int dialFailed = 50113;
 
 } // namespace orvek::sid

@@ -1,6 +1,7 @@
 #include "shell/DialogCatalog.h"
 
 #include "refdata/CircuitList.h"
+#include "refdata/Contacts.h"
 #include "refdata/TalkEdit.h"
 #include "refdata/TalkList.h"
 #include "refdata/TopicList.h"
@@ -41,6 +42,7 @@ const std::vector<DialogCatalogEntry>& dialogCatalog() {
         entryWith<CTalkEdit>(145, "CTalkEdit", std::vector<int>{0}, 0),
         entry<CTopicList>(146, "CTopicList"),
         entryWith<CUnavailableWeeks>(154, "CUnavailableWeeks", 0, false, false),
+        entryWith<CContacts>(172, "CContacts", 0, 0),
         {143, "CMainPanel",
          [](COvDoc& doc, Host& host, const std::function<void(Dialog&)>& use) {
              MainFrame frame(doc, host);

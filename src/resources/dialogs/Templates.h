@@ -12,7 +12,8 @@
     X(144)                        \
     X(145)                        \
     X(146)                        \
-    X(154)
+    X(154)                        \
+    X(172)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
