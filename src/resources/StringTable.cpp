@@ -449,7 +449,7 @@ constexpr StringEntry kStrings[] = {
     {1155, "valitse  karttatiedosto (JPG)"},
     {1156, "Seurakunnan karttatiedostot (.JPG)"},
     {1157, "Seurakunnan datatiedostot (.OVD)"},
-    {1158, "Kartan käyttö\n\n1. Piirrä kartta millä tahansa kuvankäsittely- tai karttaohjelmalla.\n2. Tallenna kuva JPEG-muodossa.\n3. Tiedoston nimessä saa olla enintään 27 merkkiä .jpg-tunniste mukaan lukien.\n4. Tallenna tiedosto ohjelman kansioon.\n\nKartta näytetään ja tulostetaan 127 mm korkeana ja 177,8 mm leveänä, joten tee kuvasta tämän kokoinen. Kartan sijasta tai lisäksi kuvassa voi olla myös ajo-ohjeet."},
+    {1158, "Kartan käyttö\n\n1. Piirrä kartta millä tahansa kuvankäsittely- tai karttaohjelmalla.\n2. Tallenna kuva JPEG-muodossa.\n3. Tiedoston nimessä saa olla enintään 27 merkkiä .jpg-tunniste mukaan lukien.\n4. Tallenna tiedosto Orvekin tietokansioon tai valitse se painikkeella \"Valitse kartta\", jolloin Orvek kopioi sen tietokansioon.\n\nKartta näytetään ja tulostetaan 127 mm korkeana ja 177,8 mm leveänä, joten tee kuvasta tämän kokoinen. Kartan sijasta tai lisäksi kuvassa voi olla myös ajo-ohjeet."},
     {1159, "Sovitut esitelmät"},
     {1160, "at"},
     {1161, "Valtakunnansali"},
@@ -644,6 +644,13 @@ constexpr StringEntry kStrings[] = {
     {50111, "Kirjoita esitelmän numero."},
     {50112, "Yhdysmies"},
     {50113, "Unable to dial the number"},
+    {50114, "CPicture Error"},
+    {50115, "Can not allocate enough memory\t"},
+    {50116, "Karttatiedostoa %1 ei löydy tai sitä ei voi lukea."},
+    {50117, "Kartta %1 ei ole Orvekin tietokansiossa.\n\nKopioidaanko se tietokansioon %2, jotta kartta löytyy myöhemminkin?"},
+    {50118, "Tietokansiossa on jo toinen tiedosto nimeltä %1.\n\nKorvataanko se valitulla kartalla?"},
+    {50119, "Kartan tiedostonimi %1 on liian pitkä. Nimessä saa olla enintään 27 merkkiä .jpg-tunniste mukaan lukien.\n\nNimeä tiedosto lyhyemmäksi ja valitse se sitten uudelleen."},
+    {50120, "Kartan tiedostonimessä on merkki %1, jota ei voi tallentaa.\n\nNimeä tiedosto uudelleen ja valitse se sitten uudelleen."},
 
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},

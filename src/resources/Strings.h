@@ -61,5 +61,12 @@ constexpr int chooseTopics = 50110;
 constexpr int talkNumberMissing = 50111;
 constexpr int contactsCoordinatorCaption = 50112;
 constexpr int dialFailed = 50113;
+constexpr int pictureErrorCaption = 50114;
+constexpr int pictureNoMemory = 50115;
+constexpr int pictureNotFound = 50116;
+constexpr int copyMapQuestion = 50117;
+constexpr int replaceMapQuestion = 50118;
+constexpr int mapNameTooLong = 50119;
+constexpr int mapNameUnstorable = 50120;
 
 } // namespace orvek::sid

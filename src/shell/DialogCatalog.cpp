@@ -2,6 +2,7 @@
 
 #include "refdata/CircuitList.h"
 #include "refdata/Contacts.h"
+#include "refdata/MapDlg.h"
 #include "refdata/TalkEdit.h"
 #include "refdata/TalkList.h"
 #include "refdata/TopicList.h"
@@ -43,6 +44,7 @@ const std::vector<DialogCatalogEntry>& dialogCatalog() {
         entry<CTopicList>(146, "CTopicList"),
         entryWith<CUnavailableWeeks>(154, "CUnavailableWeeks", 0, false, false),
         entryWith<CContacts>(172, "CContacts", 0, 0),
+        entryWith<CMapDlg>(183, "CMapDlg", std::string()),
         {143, "CMainPanel",
          [](COvDoc& doc, Host& host, const std::function<void(Dialog&)>& use) {
              MainFrame frame(doc, host);

@@ -13,7 +13,8 @@
     X(145)                        \
     X(146)                        \
     X(154)                        \
-    X(172)
+    X(172)                        \
+    X(183)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
