@@ -148,7 +148,8 @@ void CCircuitList::commitTyping() {
             else doc_.deleteCircuit(row);
             changed = true;
         } else {
-            int clash = hospitalityMode_ ? doc_.checkHostName(name, false, row) : doc_.checkCircuitName(name, false, row);
+            int clash =
+                hospitalityMode_ ? doc_.checkHostName(name, false, row) : doc_.checkCircuitName(name, false, row);
             if (clash == 0) {
                 // The working record keeps its key: whatever points to it shows the new name.
                 if (hospitalityMode_) doc_.hosts[row].name = name;

@@ -19,11 +19,13 @@ constexpr std::size_t kDialMaxChars = 15, kDialMinChars = 7;
 // more than 3 and an "@".
 constexpr std::size_t kShownEmailChars = 6, kCopiedEmailChars = 4;
 
-constexpr struct {
+// The group of each person: its box, phone fields and e-mail field.
+struct Group {
     int box;
     std::array<int, 3> phones;
     int email;
-} kUpper{1110, {103, 117, 118}, 119}, kLower{1111, {106, 107, 108}, 120};
+};
+constexpr Group kUpper{1110, {103, 117, 118}, 119}, kLower{1111, {106, 107, 108}, 120};
 
 std::string str(int id) { return std::string(stringText(id)); }
 } // namespace
@@ -41,22 +43,24 @@ bool CContacts::readPerson(int brotherNumber, Person& out) {
     return true;
 }
 
-void CContacts::showPerson(const Group& g, const std::string& title, const Person& p) {
-    setText(g.box, " " + title + " - " + p.name + " ");
-    for (std::size_t i = 0; i < 3; ++i) setText(g.phones[i], p.texts[i]);
-    if (charCount(trimText(p.texts[3])) >= kShownEmailChars) setText(g.email, p.texts[3]);
+void CContacts::showPerson(int box, const std::array<int, 3>& phones, int email, const std::string& title,
+                           const Person& p) {
+    setText(box, " " + title + " - " + p.name + " ");
+    for (std::size_t i = 0; i < 3; ++i) setText(phones[i], p.texts[i]);
+    if (charCount(trimText(p.texts[3])) >= kShownEmailChars) setText(email, p.texts[3]);
 }
 
 void CContacts::onInit() {
     int congregation = congregationNumber_;
     if (readPerson(brotherNumber_, speaker_)) {
         if (congregation == 0) congregation = doc_.brothers[doc_.findBrother(brotherNumber_)].congregationNumber;
-        showPerson({kLower.box, kLower.phones, kLower.email}, str(kSpeakerWord), speaker_);
+        showPerson(kLower.box, kLower.phones, kLower.email, str(kSpeakerWord), speaker_);
     }
     if (doc_.findCongregation(congregation) != 0) {
         setCaption(doc_.congregationNameByNumber(congregation, false));
         if (readPerson(doc_.contactOfCongregation(congregation), coordinator_))
-            showPerson({kUpper.box, kUpper.phones, kUpper.email}, str(sid::contactsCoordinatorCaption), coordinator_);
+            showPerson(kUpper.box, kUpper.phones, kUpper.email, str(sid::contactsCoordinatorCaption),
+                       coordinator_);
     }
 }
 

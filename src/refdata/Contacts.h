@@ -31,16 +31,12 @@ private:
         std::string name;                 // first name first
         std::array<std::string, 4> texts; // packed phones, then the e-mail address
     };
-    // The group of one person: its phone fields and its e-mail field.
-    struct Group {
-        int box;
-        std::array<int, 3> phones;
-        int email;
-    };
     enum class Action { None, Dial, Copy };
 
     bool readPerson(int brotherNumber, Person& out);
-    void showPerson(const Group& g, const std::string& title, const Person& p);
+    // Fills the group box `box` (its caption, phone fields and e-mail field).
+    void showPerson(int box, const std::array<int, 3>& phones, int email, const std::string& title,
+                    const Person& p);
     void offer(Action action, const std::string& text, const std::string& party);
 
     Person coordinator_;

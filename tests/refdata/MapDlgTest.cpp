@@ -20,7 +20,9 @@ const Bytes kJpeg{0xFF, 0xD8, 0xFF, 0xE0, 1, 2, 3};
 struct Maps : ::testing::Test {
     Maps() { f.start(); }
     COvDoc& doc() { return *f.doc; }
-    void put(const std::string& path, const Bytes& b) { f.fs.files[std::filesystem::path(path).lexically_normal().string()] = b; }
+    void put(const std::string& path, const Bytes& b) {
+        f.fs.files[std::filesystem::path(path).lexically_normal().string()] = b;
+    }
     std::optional<Bytes> at(const std::string& path) { return f.fs.readFile(path); }
     std::vector<RecordingCanvas::Call> paint(CMapDlg& d, Rect area) {
         RecordingCanvas canvas;

@@ -226,7 +226,8 @@ TEST_F(Talks, aDeletedTopicLeavesEveryTalkAndItsNumberIsReused) {
     });
     form.press(kEditTopics);
     const auto& topics = doc().topics;
-    auto created = std::find_if(topics.begin(), topics.end(), [](const TopicRecord& t) { return t.name == "Luomakunta"; });
+    auto created =
+        std::find_if(topics.begin(), topics.end(), [](const TopicRecord& t) { return t.name == "Luomakunta"; });
     ASSERT_NE(created, topics.end());
     EXPECT_EQ(created->topicNumber, 1); // the number is free again
     EXPECT_EQ(form.list(kAllTopics).selectedCount(), 0);

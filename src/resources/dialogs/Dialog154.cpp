@@ -11,7 +11,8 @@ DialogTemplate dialog154() {
         .caption = "Ei käytettävissä",
         .controls =
             {
-                {.id = 1065, .kind = K::Label, .text = "Valitse EI KÄYTETTÄVISSÄ viikot", .row = 0, .columnSpan = 3},
+                {.id = 1065, .kind = K::Label, .text = "Valitse EI KÄYTETTÄVISSÄ viikot", .row = 0,
+                 .columnSpan = 3},
                 {.id = 1066, .kind = K::ListBox, .row = 1, .columnSpan = 3, .style = cs::multiSelect | cs::fixedPitch,
                  .width = 24, .height = 14},
                 {.id = -1, .kind = K::Label, .text = "Ei käytettävissä", .row = 2, .column = 0},
