@@ -1,5 +1,12 @@
 #include "shell/DialogCatalog.h"
 
+#include "refdata/CircuitList.h"
+#include "refdata/Contacts.h"
+#include "refdata/MapDlg.h"
+#include "refdata/TalkEdit.h"
+#include "refdata/TalkList.h"
+#include "refdata/TopicList.h"
+#include "refdata/UnavailableWeeks.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/MainPanel.h"
@@ -16,12 +23,28 @@ DialogCatalogEntry entry(int id, const char* name) {
                 use(d);
             }};
 }
+
+// An entry for a dialog made from the document and further arguments.
+template <class D, class... Args>
+DialogCatalogEntry entryWith(int id, const char* name, Args... args) {
+    return {id, name, [args...](COvDoc& doc, Host&, const std::function<void(Dialog&)>& use) {
+                D d(doc, args...);
+                use(d);
+            }};
+}
 } // namespace
 
 const std::vector<DialogCatalogEntry>& dialogCatalog() {
     static const std::vector<DialogCatalogEntry> all = {
         entry<CAboutDlg>(100, "CAboutDlg"),
         entry<CSettingsDlg>(123, "CSettingsDlg"),
+        entryWith<CTalkList>(141, "CTalkList", TalkListOptions{}),
+        entryWith<CCircuitList>(144, "CCircuitList", false, 0),
+        entryWith<CTalkEdit>(145, "CTalkEdit", std::vector<int>{0}, 0),
+        entry<CTopicList>(146, "CTopicList"),
+        entryWith<CUnavailableWeeks>(154, "CUnavailableWeeks", 0, false, false),
+        entryWith<CContacts>(172, "CContacts", 0, 0),
+        entryWith<CMapDlg>(183, "CMapDlg", std::string()),
         {143, "CMainPanel",
          [](COvDoc& doc, Host& host, const std::function<void(Dialog&)>& use) {
              MainFrame frame(doc, host);

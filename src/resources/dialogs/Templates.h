@@ -7,7 +7,14 @@
 #define ORVEK_DIALOG_TEMPLATES(X) \
     X(100)                        \
     X(123)                        \
-    X(143)
+    X(141)                        \
+    X(143)                        \
+    X(144)                        \
+    X(145)                        \
+    X(146)                        \
+    X(154)                        \
+    X(172)                        \
+    X(183)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
