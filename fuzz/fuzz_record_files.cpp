@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "MemoryFileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "platform/Clock.h"
 #include "platform/Host.h"
 #include "resources/StringTable.h"
@@ -169,7 +169,7 @@ struct Tables {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput in(data, size);
     FixedClock clock(chosenDate(in));
-    fuzz::MemoryFileSystem fs;
+    test::MemoryFileSystem fs;
     while (!in.empty()) {
         std::filesystem::path p = chosenFile(in.byte());
         std::string_view bytes = in.bytes(in.u16());

@@ -401,12 +401,16 @@ void COvDoc::reloadWeeksAndEvents() {
 
 // --------------------------------------------------------- record access
 
-std::optional<BrotherRecord> COvDoc::readBrotherAt(int position) {
+template <class R>
+std::optional<R> COvDoc::readRecordAt(int fileNameId, int position) {
     if (position <= 0) return std::nullopt;
-    auto data = fs_.readAt(filePath(datafile::speakers), static_cast<std::uint64_t>(position) * BrotherRecord::kSize,
-                           BrotherRecord::kSize);
-    if (!data || data->size() < BrotherRecord::kSize) return std::nullopt;
-    return BrotherRecord::decode(recordAt<BrotherRecord>(*data, 0));
+    auto data = fs_.readAt(filePath(fileNameId), static_cast<std::uint64_t>(position) * R::kSize, R::kSize);
+    if (!data || data->size() < R::kSize) return std::nullopt;
+    return R::decode(recordAt<R>(*data, 0));
+}
+
+std::optional<BrotherRecord> COvDoc::readBrotherAt(int position) {
+    return readRecordAt<BrotherRecord>(datafile::speakers, position);
 }
 
 int COvDoc::readBrother(std::size_t row, BrotherRecord& out) {
@@ -435,11 +439,7 @@ bool COvDoc::writeBrother(int position, const BrotherRecord& r) {
 }
 
 std::optional<CongregationRecord> COvDoc::readCongregationAt(int position) {
-    if (position <= 0) return std::nullopt;
-    auto data = fs_.readAt(filePath(datafile::cong), static_cast<std::uint64_t>(position) * CongregationRecord::kSize,
-                           CongregationRecord::kSize);
-    if (!data || data->size() < CongregationRecord::kSize) return std::nullopt;
-    return CongregationRecord::decode(recordAt<CongregationRecord>(*data, 0));
+    return readRecordAt<CongregationRecord>(datafile::cong, position);
 }
 
 int COvDoc::readCongregation(std::size_t row, CongregationRecord& out) {

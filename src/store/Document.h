@@ -317,6 +317,9 @@ private:
         return std::max(recordsInFile, 1);
     }
     void clearBrotherFromWeeks(int brotherNumber);
+    // The record of type R at a position of its file, read on demand.
+    template <class R>
+    std::optional<R> readRecordAt(int fileNameId, int position);
     // Clears a brother as coordinator, talk coordinator and secretary of one congregation.
     bool clearCongregationRoles(std::size_t congregationRow, int brotherNumber);
 
