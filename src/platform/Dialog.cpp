@@ -131,6 +131,8 @@ void Dialog::toggleRow(int id, int row) {
     onSelectionChange(id);
 }
 
+void Dialog::scrollTo(int id, int row) { reachable(*this, id).setTopRow(row); }
+
 void Dialog::doubleClick(int id, int row) {
     Control& c = reachable(*this, id);
     if (row >= 0 && !c.isSelected(row)) {

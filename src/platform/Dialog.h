@@ -96,6 +96,8 @@ public:
     void selectRows(int id, const std::vector<int>& rows);
     // Clicks a row of a multiple-selection list (toggles it).
     void toggleRow(int id, int row);
+    // The user scrolled a list so that `row` is at the top.
+    void scrollTo(int id, int row);
     // Double-clicks a row (selecting it first), then onDoubleClick.
     void doubleClick(int id, int row);
     // Moves the focus (onFocus(old, false), onFocus(id, true)).

@@ -435,3 +435,25 @@ TEST(DialogWindow, theCloseBoxGoesThroughTheModel) {
 
 } // namespace
 } // namespace orvek
+
+namespace orvek {
+namespace {
+
+TEST(DialogViewRendering, aOneRowListShowsOneRowAndReportsScrolling) {
+    DialogTemplate t;
+    t.id = 90010;
+    t.controls = {{.id = 5, .kind = ControlKind::ListBox, .width = 4, .height = 1}};
+    Dialog dialog(t);
+    QtDialogView view(dialog);
+    for (int v = 0; v < 100; ++v) dialog.control(5).addItem(std::to_string(v));
+    dialog.control(5).setTopRow(40);
+    view.sync();
+    auto* list = static_cast<QAbstractItemView*>(view.widgetOf(5));
+    EXPECT_EQ(list->height(), list->sizeHintForRow(0) + 2 * static_cast<QFrame*>(list)->frameWidth());
+    // The wheel or the scroll bar moves the value the dialog reads.
+    list->scrollTo(list->model()->index(73, 0), QAbstractItemView::PositionAtTop);
+    EXPECT_EQ(dialog.control(5).topRow(), 73);
+}
+
+} // namespace
+} // namespace orvek

@@ -443,6 +443,12 @@ void QtDialogView::makeList(Entry& e) {
     connect(v, &QAbstractItemView::doubleClicked, this, [this, &e](const QModelIndex& i) {
         if (!updating_ && i.isValid()) drive([&] { dialog_.doubleClick(e.id(), i.row()); });
     });
+    // Scrolling by the user (wheel, scroll bar) moves the model's top row.
+    connect(v->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, &e, v] {
+        if (updating_) return;
+        const int top = v->indexAt(QPoint(2, 2)).row();
+        if (top >= 0 && top != e.control->topRow()) drive([&] { dialog_.scrollTo(e.id(), top); });
+    });
     v->viewport()->setMouseTracking(true);
     watch(v, e);
     watch(v->viewport(), e);
@@ -462,6 +468,9 @@ void QtDialogView::applySizeHints(Entry& e) {
         default: break;
         }
         e.widget->setMinimumWidth(w);
+        // A narrow list (a number chooser) keeps its width instead of
+        // stretching across its column.
+        if (t.kind == ControlKind::ListBox && t.width <= 10) e.widget->setMaximumWidth(w);
     }
     if (t.height > 0 && t.kind != ControlKind::ComboBox) {
         int h = t.height * m.lineSpacing();
@@ -476,6 +485,8 @@ void QtDialogView::applySizeHints(Entry& e) {
         default: h += 4; break;
         }
         e.widget->setMinimumHeight(h);
+        // A list of one or two rows shows exactly those rows.
+        if (t.kind == ControlKind::ListBox && t.height <= 2) e.widget->setMaximumHeight(h);
     }
 }
 
@@ -628,6 +639,10 @@ void QtDialogView::syncList(Entry& e, bool force) {
             }
         }
         e.top = -1;
+        // A list of one or two rows shows exactly that many whole rows.
+        const int rows = c.layout().height;
+        if (rows > 0 && rows <= 2 && c.count() > 0 && !e.tabbed)
+            v->setFixedHeight(v->sizeHintForRow(0) * rows + 2 * static_cast<QFrame*>(v)->frameWidth());
     }
     // Selection and caret.
     QItemSelectionModel* sel = v->selectionModel();
@@ -905,7 +920,14 @@ void QtDialogWindow::place() {
     else if (const QScreen* s = screen()) area = s->availableGeometry();
     const Point offset = view_->dialog().offset();
     const QSize size = frameGeometry().size();
-    move(area.center() - QPoint(size.width() / 2, size.height() / 2) + QPoint(offset.x, offset.y));
+    QPoint at = area.center() - QPoint(size.width() / 2, size.height() / 2) + QPoint(offset.x, offset.y);
+    // Keep the whole window on its screen, even over a small main window.
+    if (const QScreen* s = screen()) {
+        const QRect screenArea = s->availableGeometry();
+        at.setX(std::clamp(at.x(), screenArea.left(), std::max(screenArea.left(), screenArea.right() - size.width())));
+        at.setY(std::clamp(at.y(), screenArea.top(), std::max(screenArea.top(), screenArea.bottom() - size.height())));
+    }
+    move(at);
 }
 
 } // namespace orvek
