@@ -628,6 +628,27 @@ constexpr StringEntry kStrings[] = {
     {50004, "Tietohakemisto %1 on jo toisen Orvek-ohjelman käytössä.\nSulje toinen ohjelma ja yritä uudelleen."},
     {50005, "Tietohakemistoa %1 ei voi käyttää."},
 
+    // Reference data: congregations, brothers, own congregation and roles.
+    {50200, "Vanhimmiston koordinaattori"},
+    {50201, "Yhdysmies"},
+    {50202, "Sihteeri-"},
+    {50203, "Kierros"},
+    {50204, "Ole hyvä ja lisää seurakunnan nimi "},
+    {50205, "Haluatko varmasti poistaa %1?"},
+    {50206, "Poimi puhuja  "},
+    {50207, "napsauta Ei käytettävissä päivät"},
+    {50208, "Käytettävissä kaikkina aikoina"},
+    {50209, "&Valitse"},
+    {50210, "&Peruuta"},
+    {50211, "&Uusi puhuja"},
+    {50212, "Valitse"},
+    {50213, "Muokkaa luettelo"},
+    {50214, "Näytä luettelo"},
+    {50215, "puheenjohtaja"},
+    {50216, "lukija"},
+    {50217, "Ole hyvä ja lisää veljen sukunimi."},
+    {50218, "Merkkiä %1 ei voi tallentaa. Kirjoita teksti ilman sitä."},
+
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},
     {57607, "Tulosta näytettävä raportti\nTulosta"},

@@ -6,8 +6,13 @@
 // DialogNNN.cpp beside this file). Add a number here when adding a template.
 #define ORVEK_DIALOG_TEMPLATES(X) \
     X(100)                        \
+    X(122)                        \
     X(123)                        \
-    X(143)
+    X(131)                        \
+    X(136)                        \
+    X(139)                        \
+    X(143)                        \
+    X(164)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
