@@ -17,7 +17,7 @@ bool lengthAtLeast(const std::string& s, std::size_t n) { return charCount(trimT
 
 int COvDoc::addBrother(BrotherRecord& r, BrotherExtensionRecord& ext) {
     if (!roomFor(brothers.size(), brothersCapacity)) return 0;
-    int slot = brothers.empty() ? 1 : firstFreeSlot(datafile::speakers, speakersRecordsInFile, 204);
+    int slot = brothers.empty() ? 1 : firstFreeSlot(brothers, speakersRecordsInFile);
     r.brotherNumber = static_cast<std::uint16_t>(slot);
     r.extensionNumber = 0;
     if (ext.hasText()) {

@@ -3,18 +3,9 @@
 
 #include <algorithm>
 
-#include "store/Bytes.h"
 #include "store/Document.h"
 
 namespace orvek {
-
-int COvDoc::firstFreeSlot(int fileNameId, int recordsInFile, std::size_t keyOffset) {
-    auto data = fs_.readFile(filePath(fileNameId));
-    int slots = data ? static_cast<int>(data->size() / 256) : 0;
-    for (int p = 1; p < std::min(slots, recordsInFile); ++p)
-        if (bytes::getU16(*data, static_cast<std::size_t>(p) * 256 + keyOffset) == 0) return p;
-    return std::max(recordsInFile, 1);
-}
 
 void COvDoc::rebuildCongregationRow(std::size_t row, const CongregationRecord& r, int slot) {
     if (row >= congregations.size()) return;
@@ -24,7 +15,7 @@ void COvDoc::rebuildCongregationRow(std::size_t row, const CongregationRecord& r
 
 int COvDoc::addCongregation(CongregationRecord& r) {
     if (!roomFor(congregations.size(), congregationsCapacity)) return 0;
-    int slot = congregations.empty() ? 1 : firstFreeSlot(datafile::cong, congRecordsInFile, 174);
+    int slot = congregations.empty() ? 1 : firstFreeSlot(congregations, congRecordsInFile);
     r.congregationNumber = static_cast<std::uint16_t>(slot);
     writeCongregation(slot, r);
     congregations.push_back(CongregationSummary::fromRecord(r, static_cast<std::uint16_t>(slot)));

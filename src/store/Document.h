@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -302,7 +303,19 @@ private:
     bool saveFile(int fileNameId, std::span<const std::uint8_t> data);
     int checkName(std::string_view name, bool replaceAllowed, std::size_t editedRow, std::size_t rows,
                   const std::function<std::string(std::size_t)>& nameOf, bool mayReplace);
-    int firstFreeSlot(int fileNameId, int recordsInFile, std::size_t keyOffset);
+    // The first record position from 1 up that no row of the table holds,
+    // else the position after the file's last record. Every record with a
+    // number is in its table (the file is read whole at start and every write
+    // goes through the document), so the table tells which slots are free.
+    template <class Row>
+    static int firstFreeSlot(const std::vector<Row>& rows, int recordsInFile) {
+        std::vector<bool> used(static_cast<std::size_t>(std::max(recordsInFile, 1)), false);
+        for (const Row& r : rows)
+            if (r.recordPosition < used.size()) used[r.recordPosition] = true;
+        for (int p = 1; p < recordsInFile; ++p)
+            if (!used[static_cast<std::size_t>(p)]) return p;
+        return std::max(recordsInFile, 1);
+    }
     void clearBrotherFromWeeks(int brotherNumber);
     // Clears a brother as coordinator, talk coordinator and secretary of one congregation.
     bool clearCongregationRoles(std::size_t congregationRow, int brotherNumber);
