@@ -42,7 +42,7 @@ DialogTemplate dialog131() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 7, .column = 2, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 7, .column = 3},
             },
-        .helpTopic = "seurakunta.html",
+        .helpTopic = "seurakunnat.html#seurakunnan-tiedot",
     };
 }
 
