@@ -14,9 +14,9 @@
 namespace orvek {
 
 namespace {
-constexpr int kFirst = 226, kLast = 225, kAddress1 = 101, kAddress2 = 102, kPhone = 103, kPhone2 = 117,
-              kPhone3 = 118, kEmail = 119, kNotes = 120, kElder = 109, kServant = 110, kCongregation = 5,
-              kTalks = 6, kAvailability = 7, kPrevious = 3, kNext = 4, kDelete = 269, kSave = 234;
+constexpr int kFirst = 226, kLast = 225, kAddress1 = 101, kAddress2 = 102, kPhone = 103, kPhone2 = 117, kPhone3 = 118,
+              kEmail = 119, kNotes = 120, kElder = 109, kServant = 110, kCongregation = 5, kTalks = 6,
+              kAvailability = 7, kPrevious = 3, kNext = 4, kDelete = 269, kSave = 234;
 // The fields in the order Enter walks through them.
 constexpr int kFields[] = {kFirst, kLast, kAddress1, kAddress2, kPhone, kPhone2, kPhone3, kEmail, kNotes};
 constexpr std::size_t kMaxFullName = 35;
@@ -95,11 +95,12 @@ void CBrotherEdit::showRecord() {
 }
 
 void CBrotherEdit::refreshButtons() {
-    setText(kCongregation, word(sid::congregationWord) + " - " +
-                               doc_.congregationNameByNumber(record_.congregationNumber, false));
+    setText(kCongregation,
+            word(sid::congregationWord) + " - " + doc_.congregationNameByNumber(record_.congregationNumber, false));
     setText(kTalks, word(sid::showChooseTalks) + " ( " + decimal(record_.talks.count()) + " )");
     int availability = sid::availableAlways;
-    if (record_.status & brotherstatus::untilFurtherNotice) availability = sid::untilFurtherNotice;
+    if (record_.status & brotherstatus::untilFurtherNotice)
+        availability = sid::untilFurtherNotice;
     else if (!add_ && doc_.unavailableWeeks(record_.brotherNumber, 0, nullptr) > 0)
         availability = sid::clickUnavailableDays;
     setText(kAvailability, word(availability));
@@ -110,17 +111,26 @@ void CBrotherEdit::onCommand(int id) {
     case kSave:
         if (save()) endDialog(IDOK);
         return;
-    case kPrevious: step(-1); return;
-    case kNext: step(1); return;
-    case kDelete: remove(); return;
+    case kPrevious:
+        step(-1);
+        return;
+    case kNext:
+        step(1);
+        return;
+    case kDelete:
+        remove();
+        return;
     case kElder:
         if (checked(kElder)) setChecked(kServant, false);
         return;
     case kServant:
         if (checked(kServant)) setChecked(kElder, false);
         return;
-    case kCongregation: chooseCongregation(); return;
-    default: Dialog::onCommand(id);
+    case kCongregation:
+        chooseCongregation();
+        return;
+    default:
+        Dialog::onCommand(id);
     }
 }
 
@@ -200,7 +210,9 @@ bool CBrotherEdit::save() {
     ext.phone3 = leftChars(text(kPhone3), 14);
     ext.email = leftChars(text(kEmail), 45);
     ext.notes = leftChars(text(kNotes), 45);
-    const int service = checked(kElder) ? brotherstatus::elder : checked(kServant) ? brotherstatus::ministerialServant : 0;
+    const int service = checked(kElder)     ? brotherstatus::elder
+                        : checked(kServant) ? brotherstatus::ministerialServant
+                                            : 0;
     r.status = static_cast<std::uint8_t>((r.status & ~brotherstatus::serviceMask) | service);
     const bool nameChanged = r.firstName != loaded_.firstName || r.lastName != loaded_.lastName;
     int previousCongregation = loaded_.congregationNumber;
@@ -250,8 +262,10 @@ void CBrotherEdit::step(int delta) {
     if (n == 0) return;
     int current = list_->listRowOf(row_);
     int next;
-    if (current >= 0) next = ((current + delta) % n + n) % n;
-    else next = delta > 0 ? std::min(before, n - 1) : ((before - 1) % n + n) % n; // he left the list
+    if (current >= 0)
+        next = ((current + delta) % n + n) % n;
+    else
+        next = delta > 0 ? std::min(before, n - 1) : ((before - 1) % n + n) % n; // he left the list
     list_->selectRow(next);
     row_ = list_->tableRowAt(next);
     load(row_);
@@ -259,7 +273,8 @@ void CBrotherEdit::step(int delta) {
 }
 
 void CBrotherEdit::remove() {
-    std::string question = substitute(word(sid::confirmDelete), doc_.brotherName(static_cast<std::size_t>(row_), false));
+    std::string question =
+        substitute(word(sid::confirmDelete), doc_.brotherName(static_cast<std::size_t>(row_), false));
     if (showMessage(question, Buttons::YesNo, IDNO, Icon::Question) != IDYES) return;
     BrotherRecord buffer;
     doc_.deleteBrother(static_cast<std::size_t>(row_), buffer);

@@ -116,20 +116,25 @@ void CBrotherList::fill() {
         }
         list.addItem(std::move(t), static_cast<std::intptr_t>(row));
     }
-    if (week != 0) setText(kMarkLegend, substitute(word(sid::unavailableInWeek), doc_.weekDateText(week + 1, 2)));
-    else setText(kMarkLegend, word(sid::noCongregation) + " ( " + decimal(withoutCongregation) + " )");
+    if (week != 0)
+        setText(kMarkLegend, substitute(word(sid::unavailableInWeek), doc_.weekDateText(week + 1, 2)));
+    else
+        setText(kMarkLegend, word(sid::noCongregation) + " ( " + decimal(withoutCongregation) + " )");
     show(kMarkLegend, anyStar);
-    setText(kNoticeLegend, untilFurtherNotice > 0 ? "(§) " + word(sid::untilFurtherNotice) + " ( " +
-                                                        decimal(untilFurtherNotice) + " )"
-                                                  : std::string());
+    setText(kNoticeLegend, untilFurtherNotice > 0
+                               ? "(§) " + word(sid::untilFurtherNotice) + " ( " + decimal(untilFurtherNotice) + " )"
+                               : std::string());
     if (remembered_ < 0 || remembered_ > list.count() - 2) remembered_ = 0;
     if (list.count() > 0) list.setSelectedRow(remembered_);
 }
 
 void CBrotherList::onCommand(int id) {
-    if (id == kEdit) confirm();
-    else if (id == kAdd) addBrother();
-    else Dialog::onCommand(id);
+    if (id == kEdit)
+        confirm();
+    else if (id == kAdd)
+        addBrother();
+    else
+        Dialog::onCommand(id);
 }
 
 void CBrotherList::onDoubleClick(int id) {
@@ -149,8 +154,10 @@ void CBrotherList::confirm() {
         endDialog(chosenRow_ >= 0 ? IDOK : IDCANCEL);
         return;
     }
-    if (rowCount() == 0) openForm(-1);
-    else if (listRow >= 0) openForm(tableRowAt(listRow));
+    if (rowCount() == 0)
+        openForm(-1);
+    else if (listRow >= 0)
+        openForm(tableRowAt(listRow));
 }
 
 void CBrotherList::openForm(int tableRow) {

@@ -15,8 +15,8 @@
 namespace orvek {
 
 namespace {
-constexpr int kName = 1018, kHall1 = 1016, kHall2 = 1017, kPhone1 = 103, kPhone2 = 104, kTimeOdd = 187,
-              kTimeEven = 188, kDayOdd = 8, kDayEven = 9, kBrothers = 3, kCircuit = 4, kMap = 6, kCoordinator = 129,
+constexpr int kName = 1018, kHall1 = 1016, kHall2 = 1017, kPhone1 = 103, kPhone2 = 104, kTimeOdd = 187, kTimeEven = 188,
+              kDayOdd = 8, kDayEven = 9, kBrothers = 3, kCircuit = 4, kMap = 6, kCoordinator = 129,
               kTalkCoordinator = 130, kSecretary = 131, kPrevious = 1026, kNext = 1025, kDelete = 5, kApply = 7;
 constexpr int kEdits[] = {kName, kHall1, kHall2, kPhone1, kPhone2, kTimeOdd, kTimeEven};
 
@@ -32,8 +32,10 @@ CCongEdit::CCongEdit(COvDoc& doc, CongEditMode mode, int key, CCongList* list)
     : Dialog(131), doc_(doc), mode_(mode), list_(list), key_(key) {}
 
 void CCongEdit::onInit() {
-    if (mode_ == CongEditMode::edit) row_ = key_;
-    else if (mode_ == CongEditMode::single) row_ = static_cast<int>(doc_.findCongregation(key_)) - 1;
+    if (mode_ == CongEditMode::edit)
+        row_ = key_;
+    else if (mode_ == CongEditMode::single)
+        row_ = static_cast<int>(doc_.findCongregation(key_)) - 1;
     if (mode_ != CongEditMode::add) {
         if (row_ < 0 || static_cast<std::size_t>(row_) >= doc_.congregations.size()) {
             endDialog(IDCANCEL); // nothing to edit
@@ -71,8 +73,10 @@ void CCongEdit::load(int row) {
     r.congregationNumber = s.congregationNumber;
     slot_ = s.recordPosition;
     // A congregation with one meeting time shows (and stores) it for both years.
-    if (trimText(r.meetingTimeOdd).empty()) r.meetingTimeOdd = r.meetingTimeEven;
-    else if (trimText(r.meetingTimeEven).empty()) r.meetingTimeEven = r.meetingTimeOdd;
+    if (trimText(r.meetingTimeOdd).empty())
+        r.meetingTimeOdd = r.meetingTimeEven;
+    else if (trimText(r.meetingTimeEven).empty())
+        r.meetingTimeEven = r.meetingTimeOdd;
     record_ = r;
     setText(kName, r.name);
     setText(kHall1, r.hallAddress1);
@@ -110,7 +114,8 @@ void CCongEdit::refreshTexts() {
     setText(kTalkCoordinator, withHolder(sid::talkCoordinatorWord, record_.talkCoordinatorBrother));
     setText(kSecretary, withHolder(sid::secretaryWord, record_.secretaryBrother));
     std::string circuit = word(sid::circuitWord);
-    if (doc_.findCircuit(record_.circuitNumber) != 0) circuit += " - " + doc_.circuitNameByNumber(record_.circuitNumber);
+    if (doc_.findCircuit(record_.circuitNumber) != 0)
+        circuit += " - " + doc_.circuitNameByNumber(record_.circuitNumber);
     setText(kCircuit, circuit);
     setText(kBrothers, word(sid::brothersWord) + " ( " +
                            decimal(doc_.countBrothersOfCongregation(record_.congregationNumber)) + " )");
@@ -191,15 +196,36 @@ void CCongEdit::onOK() {
 
 void CCongEdit::onCommand(int id) {
     switch (id) {
-    case kDayOdd: dayOdd_ = (dayOdd_ + 1) % 7; showWeekday(id); return;
-    case kDayEven: dayEven_ = (dayEven_ + 1) % 7; showWeekday(id); return;
-    case kPrevious: step(-1); return;
-    case kNext: step(1); return;
-    case kApply: useNow(); return;
-    case kDelete: remove(); return;
-    case kBrothers: openBrothers(); return;
-    case kCoordinator: case kTalkCoordinator: case kSecretary: chooseRoleHolder(id); return;
-    default: Dialog::onCommand(id);
+    case kDayOdd:
+        dayOdd_ = (dayOdd_ + 1) % 7;
+        showWeekday(id);
+        return;
+    case kDayEven:
+        dayEven_ = (dayEven_ + 1) % 7;
+        showWeekday(id);
+        return;
+    case kPrevious:
+        step(-1);
+        return;
+    case kNext:
+        step(1);
+        return;
+    case kApply:
+        useNow();
+        return;
+    case kDelete:
+        remove();
+        return;
+    case kBrothers:
+        openBrothers();
+        return;
+    case kCoordinator:
+    case kTalkCoordinator:
+    case kSecretary:
+        chooseRoleHolder(id);
+        return;
+    default:
+        Dialog::onCommand(id);
     }
 }
 
@@ -233,7 +259,8 @@ void CCongEdit::useNow() {
 }
 
 void CCongEdit::remove() {
-    std::string question = substitute(word(sid::confirmDelete), doc_.congregationName(static_cast<std::size_t>(row_), false));
+    std::string question =
+        substitute(word(sid::confirmDelete), doc_.congregationName(static_cast<std::size_t>(row_), false));
     if (showMessage(question, Buttons::YesNo, IDNO, Icon::Question) != IDYES) return;
     CongregationRecord buffer;
     doc_.deleteCongregation(static_cast<std::size_t>(row_), buffer);

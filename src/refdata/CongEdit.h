@@ -53,8 +53,8 @@ private:
     CongEditMode mode_;
     CCongList* list_;
     int key_;
-    int row_ = -1;  // table row (edit and single mode)
-    int slot_ = 0;  // record position in cong.dat
+    int row_ = -1; // table row (edit and single mode)
+    int slot_ = 0; // record position in cong.dat
     CongregationRecord record_;
     int dayOdd_ = 6; // weekday index: 0 = Monday .. 6 = Sunday
     int dayEven_ = 6;

@@ -63,7 +63,9 @@ void CCongFinder::onSelectionChange(int id) {
         fill();
     } else if (id == kList) {
         const int row = selectedCongregation();
-        if (row >= 0) setText(kPickSpeaker, word(sid::pickSpeakerOf) + doc_.congregationName(static_cast<std::size_t>(row), false));
+        if (row >= 0)
+            setText(kPickSpeaker,
+                    word(sid::pickSpeakerOf) + doc_.congregationName(static_cast<std::size_t>(row), false));
         show(kPickSpeaker, row >= 0 && pickSpeaker_ != nullptr);
     }
 }
@@ -73,9 +75,12 @@ void CCongFinder::onDoubleClick(int id) {
 }
 
 void CCongFinder::onCommand(int id) {
-    if (id == IDOK) confirm();
-    else if (id == kPickSpeaker) pickSpeaker();
-    else Dialog::onCommand(id);
+    if (id == IDOK)
+        confirm();
+    else if (id == kPickSpeaker)
+        pickSpeaker();
+    else
+        Dialog::onCommand(id);
 }
 
 void CCongFinder::confirm() {

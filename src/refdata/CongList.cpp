@@ -53,9 +53,12 @@ void CCongList::fill() {
 }
 
 void CCongList::onCommand(int id) {
-    if (id == kEdit) confirm();
-    else if (id == kAdd) openForm(true);
-    else Dialog::onCommand(id);
+    if (id == kEdit)
+        confirm();
+    else if (id == kAdd)
+        openForm(true);
+    else
+        Dialog::onCommand(id);
 }
 
 void CCongList::onDoubleClick(int id) {
@@ -73,8 +76,10 @@ void CCongList::confirm() {
         endDialog(IDOK);
         return;
     }
-    if (doc_.congregations.empty()) openForm(true);
-    else if (row >= 0) openForm(false);
+    if (doc_.congregations.empty())
+        openForm(true);
+    else if (row >= 0)
+        openForm(false);
 }
 
 void CCongList::openForm(bool add) {

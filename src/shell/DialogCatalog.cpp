@@ -5,6 +5,8 @@
 #include "refdata/CongEdit.h"
 #include "refdata/CongFinder.h"
 #include "refdata/CongList.h"
+#include "refdata/LocalRoles.h"
+#include "refdata/OwnCong.h"
 #include "shell/AboutDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/MainPanel.h"
@@ -37,6 +39,7 @@ const std::vector<DialogCatalogEntry>& dialogCatalog() {
         entry<CAboutDlg>(100, "CAboutDlg"),
         entryWith<CCongList>(122, "CCongList", [](COvDoc& doc) { return CCongList(doc, false); }),
         entry<CSettingsDlg>(123, "CSettingsDlg"),
+        entryWith<CLocalRoles>(126, "CLocalRoles", [](COvDoc& doc) { return CLocalRoles(doc, 2); }),
         entryWith<CCongEdit>(131, "CCongEdit", [](COvDoc& doc) { return CCongEdit(doc, CongEditMode::add, 0); }),
         entry<CBrotherList>(136, "CBrotherList"),
         entryWith<CBrotherEdit>(139, "CBrotherEdit", [](COvDoc& doc) { return CBrotherEdit(doc, -1, 0); }),
@@ -45,6 +48,7 @@ const std::vector<DialogCatalogEntry>& dialogCatalog() {
              MainFrame frame(doc, host);
              use(frame.panel());
          }},
+        entry<COwnCong>(147, "COwnCong"),
         entryWith<CCongFinder>(164, "CCongFinder", [](COvDoc& doc) { return CCongFinder(doc, doc.currentWeek); }),
     };
     return all;

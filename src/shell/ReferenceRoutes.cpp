@@ -1,12 +1,37 @@
 // The commands of the reference data: congregations, brothers, talks and
 // topics, circuits and hosts, availability and the own congregation.
 
+#include "refdata/BrotherList.h"
+#include "refdata/CongList.h"
+#include "refdata/OwnCong.h"
 #include "shell/Commands.h"
 #include "shell/MainFrame.h"
 #include "store/Document.h"
 
 namespace orvek {
 
-void MainFrame::routeReferenceData() {}
+void MainFrame::routeReferenceData() {
+    route(cmd::congregations, [this] {
+        CCongList list(doc_, false);
+        host_.runDialog(list);
+        if (doc_.dataChanged) refreshViews();
+    });
+    route(cmd::brothers, [this] {
+        CBrotherList list(doc_);
+        host_.runDialog(list);
+        if (doc_.dataChanged) {
+            doc_.buildLocalBrothers();
+            refreshViews();
+        }
+    });
+    route(
+        cmd::ownCongregation,
+        [this] {
+            COwnCong dlg(doc_);
+            host_.runDialog(dlg);
+            if (doc_.dataChanged) refreshViews();
+        },
+        [this] { return doc_.congregations.size() >= 2; });
+}
 
 } // namespace orvek

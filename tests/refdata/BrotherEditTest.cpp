@@ -46,10 +46,10 @@ TEST_F(BrotherEdit, aTooLongFullNameShortensTheFirstNameToItsInitial) {
         std::string expected;
     };
     const std::string eighteen = "Bartholomeusjuhani";
-    for (const Case& c : {Case{eighteen, "Virtanen-Koskinenx", true, "B."},
-                          Case{eighteen, "Virtanen-Koskinen", true, eighteen}, // 35: still allowed
-                          Case{eighteen, "Virtanen-Koskinenx", false, "B."},
-                          Case{"Matti", "Virtanen-Koskinenx", true, "Matti"}}) {
+    for (const Case& c :
+         {Case{eighteen, "Virtanen-Koskinenx", true, "B."},
+          Case{eighteen, "Virtanen-Koskinen", true, eighteen}, // 35: still allowed
+          Case{eighteen, "Virtanen-Koskinenx", false, "B."}, Case{"Matti", "Virtanen-Koskinenx", true, "Matti"}}) {
         SCOPED_TRACE(c.last + (c.byLastName ? " typed" : " then focus"));
         CBrotherEdit& d = openNew();
         if (c.byLastName) {

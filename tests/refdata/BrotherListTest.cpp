@@ -125,8 +125,8 @@ TEST_F(BrotherList, visitingSpeakersAreTheLocalOutgoingSpeakersWithTalks) {
     brother("Matti", "Virtanen", aura, {5}, brotherstatus::ministerialServant);
     int pekka = brother("Pekka", "Laine", aura, {7});
     brother("Ville", "Vaara", aura, {9}, brotherstatus::untilFurtherNotice);
-    brother("Olli", "Outo", aura, {});       // gives no talk
-    brother("Kalle", "Koski", halikko, {3}); // not local
+    brother("Olli", "Outo", aura, {});                 // gives no talk
+    brother("Kalle", "Koski", halikko, {3});           // not local
     int jussi = brother("Jussi", "Juntti", aura, {4}); // no outgoing role
     doc().settings.ownCongregationNumber = aura;
     doc().buildLocalBrothers();
@@ -145,8 +145,7 @@ TEST_F(BrotherList, visitingSpeakersAreTheLocalOutgoingSpeakersWithTalks) {
     BrotherListOptions chairman;
     chairman.role = 6;
     chairman.congregationFilter = aura;
-    EXPECT_EQ(rows(chairman),
-              (Texts{"Jussi Juntti", "Pekka Laine", "Olli Outo", "(§) Ville Vaara", "Matti Virtanen"}));
+    EXPECT_EQ(rows(chairman), (Texts{"Jussi Juntti", "Pekka Laine", "Olli Outo", "(§) Ville Vaara", "Matti Virtanen"}));
 }
 
 TEST_F(BrotherList, theRememberedRowFallsBackAndTheHolderIsPreselected) {

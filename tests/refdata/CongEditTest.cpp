@@ -46,7 +46,8 @@ TEST_F(CongEdit, buttonsFollowTheMode) {
         CongEditMode mode;
         bool existing, stepping, roles, nameEditable;
     };
-    for (Case c : {Case{CongEditMode::add, false, false, false, true}, {CongEditMode::edit, true, true, true, true},
+    for (Case c : {Case{CongEditMode::add, false, false, false, true},
+                   {CongEditMode::edit, true, true, true, true},
                    {CongEditMode::single, true, false, true, false}}) {
         CCongEdit d(doc(), c.mode, c.mode == CongEditMode::single ? aura : 0, &list);
         f.host.open(d);
@@ -92,7 +93,9 @@ TEST_F(CongEdit, weekdaysCycleAndAreStoredMondayOneSundayZero) {
         const char* afterPress;
         std::uint8_t storedAfter;
     };
-    for (Case c : {Case{1, "Maanantai", "Tiistai", 2}, {6, "Lauantai", "Sunnuntai", 0}, {0, "Sunnuntai", "Maanantai", 1},
+    for (Case c : {Case{1, "Maanantai", "Tiistai", 2},
+                   {6, "Lauantai", "Sunnuntai", 0},
+                   {0, "Sunnuntai", "Maanantai", 1},
                    {7, "Sunnuntai", "Maanantai", 1}}) {
         SCOPED_TRACE(c.shown);
         static std::uint8_t day;

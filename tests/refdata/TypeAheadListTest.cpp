@@ -32,8 +32,13 @@ TEST_F(TypeAhead, lettersBuildAPrefixAndRestartWhenNothingMatches) {
         int row;
         const char* prefix;
     };
-    for (Case c : {Case{"h", 1, "h"}, {"ham", 2, "ham"}, {"HAL", 1, "HAL"}, {"hk", 3, "k"}, {"hx", 1, ""},
-                   {"ka", 3, "ka"}, {"kh", 1, "h"}}) {
+    for (Case c : {Case{"h", 1, "h"},
+                   {"ham", 2, "ham"},
+                   {"HAL", 1, "HAL"},
+                   {"hk", 3, "k"},
+                   {"hx", 1, ""},
+                   {"ka", 3, "ka"},
+                   {"kh", 1, "h"}}) {
         SCOPED_TRACE(c.keys);
         list.control(248).setSelectedRow(0);
         list.focus(IDOK);
