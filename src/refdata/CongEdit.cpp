@@ -49,7 +49,7 @@ void CCongEdit::onInit() {
     enable(kName, mode_ != CongEditMode::single);
     showButtons();
     refreshTexts();
-    setFocus(kName);
+    setFocus(mode_ == CongEditMode::single ? kHall1 : kName);
 }
 
 // Reads the congregation of a table row into the form. A record that does

@@ -6,7 +6,7 @@ namespace orvek::dialogs {
 // weekdays, circuit, the three role brothers and the map.
 DialogTemplate dialog131() {
     using K = ControlKind;
-    constexpr int hall = 1311, phones = 1312, meeting = 1313, roles = 1314;
+    constexpr int hall = 1311, phones = 1312, meeting = 1313;
     return {
         .id = 131,
         .caption = "",
@@ -32,17 +32,15 @@ DialogTemplate dialog131() {
                 {.id = 3, .kind = K::Button, .text = "Veljet", .row = 4, .column = 0},
                 {.id = 4, .kind = K::Button, .text = "Kierros", .row = 4, .column = 1, .columnSpan = 2},
                 {.id = 6, .kind = K::Button, .text = "Kartta", .row = 4, .column = 3},
-                {.id = roles, .kind = K::GroupBox, .text = "", .row = 5, .columnSpan = 4},
-                {.id = 129, .kind = K::Button, .text = "Vanhimmiston koordinaattori -", .parent = roles, .row = 0,
-                 .width = 44},
-                {.id = 130, .kind = K::Button, .text = "Yhdysmies-", .parent = roles, .row = 1},
-                {.id = 131, .kind = K::Button, .text = "Sihteeri - - ", .parent = roles, .row = 2},
-                {.id = 1026, .kind = K::Button, .text = "Edel.", .row = 6, .column = 0},
-                {.id = 1025, .kind = K::Button, .text = "Seur.", .row = 6, .column = 1},
-                {.id = 5, .kind = K::Button, .text = "Poista", .row = 6, .column = 2},
-                {.id = 7, .kind = K::Button, .text = "Käytä", .row = 6, .column = 3, .style = cs::hidden},
-                {.id = 1, .kind = K::Button, .text = "OK", .row = 7, .column = 2, .style = cs::defaultButton},
-                {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 7, .column = 3},
+                {.id = 129, .kind = K::Button, .text = "Vanhimmiston koordinaattori -", .row = 5, .columnSpan = 4},
+                {.id = 130, .kind = K::Button, .text = "Yhdysmies-", .row = 6, .columnSpan = 4},
+                {.id = 131, .kind = K::Button, .text = "Sihteeri - - ", .row = 7, .columnSpan = 4},
+                {.id = 1026, .kind = K::Button, .text = "Edel.", .row = 8, .column = 0},
+                {.id = 1025, .kind = K::Button, .text = "Seur.", .row = 8, .column = 1},
+                {.id = 5, .kind = K::Button, .text = "Poista", .row = 8, .column = 2},
+                {.id = 7, .kind = K::Button, .text = "Käytä", .row = 8, .column = 3, .style = cs::hidden},
+                {.id = 1, .kind = K::Button, .text = "OK", .row = 9, .column = 2, .style = cs::defaultButton},
+                {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 9, .column = 3},
             },
         .helpTopic = "seurakunnat.html#seurakunnan-tiedot",
     };
