@@ -213,6 +213,28 @@ TEST_F(BrotherEdit, anExtensionOfAnotherBrotherCountsAsNoneAndIsLeftAlone) {
     EXPECT_NE(stored(matti).extensionNumber, stored(pekka).extensionNumber);
 }
 
+TEST_F(BrotherEdit, replacingABrotherLeavesAnExtensionThatIsNotHis) {
+    int matti = f.addBrother("Matti", "Virtanen", aura);
+    int pekka = f.addBrother("Pekka", "Laine", aura);
+    CBrotherEdit& d = openOn(pekka);
+    d.type(119, "pekka@ex.fi");
+    d.press(234);
+    BrotherRecord r = stored(matti);
+    r.extensionNumber = stored(pekka).extensionNumber; // a damaged reference
+    doc().writeBrother(matti, r);
+    CBrotherEdit& add = openNew();
+    add.type(226, "Matti");
+    add.type(225, "Virtanen");
+    add.type(119, "matti@ex.fi");
+    f.host.answer(IDYES);
+    add.press(234);
+    BrotherExtensionRecord ext;
+    ASSERT_EQ(doc().readExtension(stored(pekka).extensionNumber, pekka, ext), 1);
+    EXPECT_EQ(ext.email, "pekka@ex.fi");
+    ASSERT_EQ(doc().readExtension(stored(matti).extensionNumber, matti, ext), 1);
+    EXPECT_EQ(ext.email, "matti@ex.fi");
+}
+
 TEST_F(BrotherEdit, aCaseOnlyDuplicateReplacesTheBrotherAndKeepsHisNumberAndSchedule) {
     int matti = f.addBrother("Matti", "Virtanen", aura);
     const int week = doc().currentWeek + 6;
