@@ -43,7 +43,7 @@ demo: build
 	@[ -f $(DEMO_DIR)/speakers.dat ] || (mkdir -p $(DEMO_DIR) && build/orvek-cli demo $(DEMO_DIR))
 
 run: demo
-	build/orvek-cli summary --data $(DEMO_DIR)
+	build/orvek --data $(DEMO_DIR)
 
 bench: build
 	build/orvek_bench

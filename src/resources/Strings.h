@@ -65,6 +65,22 @@ constexpr int tableFull = 50002;
 constexpr int moveBrotherQuestion = 50003;
 constexpr int folderLocked = 50004;
 constexpr int folderUnusable = 50005;
+// The Qt layer: typing refusal, names and buttons of the standard windows, help.
+constexpr int charNotStorable = 50010;    // %1 = the refused character
+constexpr int programName = 50011;        // caption of message boxes without one
+constexpr int buttonOk = 50012;
+constexpr int buttonCancel = 50013;
+constexpr int buttonYes = 50014;
+constexpr int buttonNo = 50015;
+constexpr int helpWindowTitle = 50016;
+constexpr int helpBack = 50017;
+constexpr int helpForward = 50018;
+constexpr int helpContentsButton = 50019;
+constexpr int helpIndexButton = 50020;
+constexpr int helpPageMissing = 50021;    // %1 = the page
+constexpr int contextHelpPrompt = 50022;  // status text while context help waits for a click
+constexpr int dataOption = 50023;         // the --data option of the program
+constexpr int dataOptionValue = 50024;
 
 // Texts of the reference-data dialogs.
 constexpr int coordinatorWord = 50200;       // "Vanhimmiston koordinaattori"
