@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/Dialog.h"
 
 namespace orvek {
@@ -21,6 +23,7 @@ protected:
     void onCommand(int id) override;
     void onSelectionChange(int id) override;
     void onDoubleClick(int id) override;
+    bool onKey(int id, const KeyEvent& e) override;
 
 private:
     COvDoc& doc_;
@@ -29,6 +32,14 @@ private:
     int chosenKey_ = 0;
     // The entry being typed: -1 none, -2 a new entry, else the row being renamed.
     int editing_ = -1;
+    bool pickerMode() const { return preselection_ != 0; }
+    std::size_t rowCount() const;
+    std::string storedName(std::size_t row) const;
+    int keyOf(std::size_t row) const;
+    void startTyping(int entry, const std::string& name);
+    // OK while an entry is typed: add, rename or delete it, then sort and save.
+    void commitTyping();
+    void pick();
     void fill();
     void endTyping();
 };

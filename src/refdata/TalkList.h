@@ -39,10 +39,35 @@ public:
     int chosenTalkRow() const { return chosenTalkRow_; }
 
 protected:
+    void onInit() override;
+    void onCommand(int id) override;
+    void onSelectionChange(int id) override;
+    void onDoubleClick(int id) override;
+    void onMouse(int id, const MouseEvent& e) override;
+
     COvDoc& doc_;
     TalkListOptions options_;
     BrotherRecord brother_;
     int chosenTalkRow_ = -1;
+
+private:
+    bool hasBrother() const { return options_.brother.has_value(); }
+    // The talk-set view can be opened (brother mode, or a kind-2 picker for a brother).
+    bool editsSet() const;
+    void fill();
+    void selectTalkRow(int talkRow);
+    void openSetView();
+    void closeSetView();
+    void takeSetSelection();
+    void showCounts();
+    void showCaption();
+    void addNewTalk();
+    void openTalkForm();
+    void pickSelected();
+
+    BrotherRecord original_;  // the brother as given
+    bool setView_ = false;    // list 1019 is shown
+    bool offerFree_ = false;  // talkEdit: the free numbers are listed too
 };
 
 } // namespace orvek

@@ -82,6 +82,29 @@ constexpr int contextHelpPrompt = 50022;  // status text while context help wait
 constexpr int dataOption = 50023;         // the --data option of the program
 constexpr int dataOptionValue = 50024;
 
+// Texts of the reference-data leaf dialogs.
+constexpr int addHostButton = 50100;
+constexpr int nameAfterTilde = 50101;
+constexpr int unstorableInText = 50102;
+constexpr int talkListEditCaption = 50103;
+constexpr int addNewTalk = 50104;
+constexpr int freeTalkNumber = 50105;
+constexpr int showListButton = 50106;
+constexpr int talkCountSuffix = 50107;
+constexpr int editListButton = 50108;
+constexpr int noFreeTalkNumber = 50109;
+constexpr int chooseTopics = 50110;
+constexpr int talkNumberMissing = 50111;
+constexpr int contactsCoordinatorCaption = 50112;
+constexpr int dialFailed = 50113;
+constexpr int pictureErrorCaption = 50114;
+constexpr int pictureNoMemory = 50115;
+constexpr int pictureNotFound = 50116;
+constexpr int copyMapQuestion = 50117;
+constexpr int replaceMapQuestion = 50118;
+constexpr int mapNameTooLong = 50119;
+constexpr int mapNameUnstorable = 50120;
+
 // Texts of the reference-data dialogs.
 constexpr int coordinatorWord = 50200;       // "Vanhimmiston koordinaattori"
 constexpr int talkCoordinatorWord = 50201;   // "Yhdysmies"
@@ -96,8 +119,6 @@ constexpr int chooseButton = 50209;          // "&Valitse"
 constexpr int cancelButton = 50210;          // "&Peruuta"
 constexpr int newSpeakerButton = 50211;      // "&Uusi puhuja"
 constexpr int chooseWord = 50212;            // "Valitse"
-constexpr int editListButton = 50213;        // "Muokkaa luettelo"
-constexpr int showListButton = 50214;        // "Näytä luettelo"
 constexpr int chairmanRoleName = 50215;      // "puheenjohtaja" (brother list, role 6)
 constexpr int readerRoleName = 50216;        // "lukija" (brother list, role 7)
 constexpr int enterLastName = 50217;         // the brother form's empty last name

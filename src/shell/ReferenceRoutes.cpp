@@ -2,8 +2,11 @@
 // topics, circuits and hosts, availability and the own congregation.
 
 #include "refdata/BrotherList.h"
+#include "refdata/CircuitList.h"
 #include "refdata/CongList.h"
 #include "refdata/OwnCong.h"
+#include "refdata/TalkList.h"
+#include "refdata/UnavailableWeeks.h"
 #include "shell/Commands.h"
 #include "shell/MainFrame.h"
 #include "store/Document.h"
@@ -32,6 +35,16 @@ void MainFrame::routeReferenceData() {
             if (doc_.dataChanged) refreshViews();
         },
         [this] { return doc_.congregations.size() >= 2; });
+    route(cmd::circuits, [this] {
+        CCircuitList d(doc_, false, 0);
+        host_.runDialog(d);
+        if (doc_.dataChanged) refreshViews();
+    });
+    route(cmd::talks, [this] {
+        CTalkList d(doc_, TalkListOptions{});
+        host_.runDialog(d);
+        if (doc_.dataChanged) refreshViews();
+    });
 }
 
 } // namespace orvek

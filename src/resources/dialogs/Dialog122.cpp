@@ -15,7 +15,6 @@ DialogTemplate dialog122() {
                 {.id = 3, .kind = K::Button, .text = "Lisää seurakunta", .row = 1, .column = 1},
                 {.id = 2, .kind = K::Button, .text = "Sulje", .row = 1, .column = 2},
             },
-        .helpTopic = "seurakunnat.html",
     };
 }
 

@@ -24,7 +24,6 @@ DialogTemplate dialog126() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 3, .column = 0, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 3, .column = 1},
             },
-        .helpTopic = "paikalliset-tehtavat.html",
     };
 }
 

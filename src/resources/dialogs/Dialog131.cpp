@@ -42,7 +42,6 @@ DialogTemplate dialog131() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 9, .column = 2, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 9, .column = 3},
             },
-        .helpTopic = "seurakunnat.html#seurakunnan-tiedot",
     };
 }
 

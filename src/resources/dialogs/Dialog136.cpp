@@ -18,7 +18,6 @@ DialogTemplate dialog136() {
                 {.id = 224, .kind = K::Button, .text = "&Lisää veli", .row = 3, .column = 1},
                 {.id = 2, .kind = K::Button, .text = "&Sulje", .row = 3, .column = 2},
             },
-        .helpTopic = "veljet.html",
     };
 }
 

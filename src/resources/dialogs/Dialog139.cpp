@@ -43,7 +43,6 @@ DialogTemplate dialog139() {
                 {.id = 234, .kind = K::Button, .text = "&OK", .row = 10, .column = 2},
                 {.id = 2, .kind = K::Button, .text = "&Peruuta", .row = 10, .column = 3},
             },
-        .helpTopic = "veljet.html#veljen-tiedot",
     };
 }
 

@@ -28,7 +28,6 @@ DialogTemplate dialog147() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 4, .column = 0, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 4, .column = 1},
             },
-        .helpTopic = "oma-seurakunta.html",
     };
 }
 

@@ -20,7 +20,6 @@ DialogTemplate dialog164() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 2, .column = 1, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 2, .column = 2},
             },
-        .helpTopic = "paikalliset-esitelmat.html#seurakunnan-haku",
     };
 }
 

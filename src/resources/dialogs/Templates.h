@@ -12,9 +12,16 @@
     X(131)                        \
     X(136)                        \
     X(139)                        \
+    X(141)                        \
     X(143)                        \
+    X(144)                        \
+    X(145)                        \
+    X(146)                        \
     X(147)                        \
-    X(164)
+    X(154)                        \
+    X(164)                        \
+    X(172)                        \
+    X(183)
 
 namespace orvek::dialogs {
 #define ORVEK_DECLARE_TEMPLATE(n) DialogTemplate dialog##n();
