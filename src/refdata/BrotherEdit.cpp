@@ -5,7 +5,9 @@
 
 #include "refdata/BrotherList.h"
 #include "refdata/CongList.h"
+#include "refdata/TalkList.h"
 #include "refdata/TextInput.h"
+#include "refdata/UnavailableWeeks.h"
 #include "resources/StringTable.h"
 #include "resources/Strings.h"
 #include "store/Document.h"
@@ -128,6 +130,12 @@ void CBrotherEdit::onCommand(int id) {
         return;
     case kCongregation:
         chooseCongregation();
+        return;
+    case kTalks:
+        chooseTalks();
+        return;
+    case kAvailability:
+        chooseUnavailability();
         return;
     default:
         Dialog::onCommand(id);
@@ -289,6 +297,34 @@ void CBrotherEdit::chooseCongregation() {
     CCongList picker(doc_, true, current == 0 ? 0 : static_cast<int>(current) - 1);
     if (runChild(picker) != IDOK) return;
     record_.congregationNumber = static_cast<std::uint16_t>(picker.chosenNumber());
+    refreshButtons();
+}
+
+// The talk list works on a copy of his record (with the names as typed, for
+// its caption); OK takes the copy's talk set back.
+void CBrotherEdit::chooseTalks() {
+    BrotherRecord copy = record_;
+    copy.firstName = text(kFirst);
+    copy.lastName = text(kLast);
+    TalkListOptions options;
+    options.mode = TalkListMode::brotherTalks;
+    options.brother = copy;
+    CTalkList talks(doc_, options);
+    if (runChild(talks) != IDOK) return;
+    record_.talks = talks.brother().talks;
+    refreshButtons();
+}
+
+// His not-available weeks and mark; the mark the dialog hands back is the
+// form's mark from now on.
+void CBrotherEdit::chooseUnavailability() {
+    const bool marked = record_.status & brotherstatus::untilFurtherNotice;
+    CUnavailableWeeks weeks(doc_, record_.brotherNumber, marked, false);
+    runChild(weeks);
+    if (weeks.untilFurtherNotice())
+        record_.status |= brotherstatus::untilFurtherNotice;
+    else
+        record_.status &= static_cast<std::uint8_t>(~brotherstatus::untilFurtherNotice);
     refreshButtons();
 }
 

@@ -43,6 +43,8 @@ private:
     void step(int delta);
     void remove();
     void chooseCongregation();
+    void chooseTalks();
+    void chooseUnavailability();
     void limitNameLength();
     void capitalise(int id);
 

@@ -5,7 +5,9 @@
 #include <iterator>
 
 #include "refdata/BrotherList.h"
+#include "refdata/CircuitList.h"
 #include "refdata/CongList.h"
+#include "refdata/MapDlg.h"
 #include "refdata/TextInput.h"
 #include "resources/StringTable.h"
 #include "resources/Strings.h"
@@ -219,6 +221,12 @@ void CCongEdit::onCommand(int id) {
     case kBrothers:
         openBrothers();
         return;
+    case kCircuit:
+        chooseCircuit();
+        return;
+    case kMap:
+        chooseMap();
+        return;
     case kCoordinator:
     case kTalkCoordinator:
     case kSecretary:
@@ -312,6 +320,22 @@ void CCongEdit::chooseRoleHolder(int button) {
     if (runChild(picker) != IDOK) return;
     roleField(button) = static_cast<std::uint16_t>(picker.chosenBrother());
     refreshTexts();
+}
+
+// The circuit picker opens on the congregation's circuit (none selected
+// when it has none).
+void CCongEdit::chooseCircuit() {
+    const std::size_t current = doc_.findCircuit(record_.circuitNumber);
+    CCircuitList picker(doc_, false, current == 0 ? -1 : static_cast<int>(current));
+    if (runChild(picker) != IDOK || picker.chosenKey() == 0) return;
+    record_.circuitNumber = static_cast<std::uint16_t>(picker.chosenKey());
+    refreshTexts();
+}
+
+void CCongEdit::chooseMap() {
+    CMapDlg map(doc_, record_.mapFile);
+    if (runChild(map) != IDOK) return;
+    record_.mapFile = leftChars(map.mapFile(), 27);
 }
 
 } // namespace orvek

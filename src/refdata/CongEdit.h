@@ -47,6 +47,8 @@ private:
     void remove();
     void openBrothers();
     void chooseRoleHolder(int button);
+    void chooseCircuit();
+    void chooseMap();
     std::uint16_t& roleField(int button);
 
     COvDoc& doc_;

@@ -1,5 +1,6 @@
 #include "refdata/OwnCong.h"
 
+#include "refdata/CircuitList.h"
 #include "refdata/CongEdit.h"
 #include "refdata/CongList.h"
 #include "refdata/LocalRoles.h"
@@ -56,6 +57,12 @@ void COwnCong::onCommand(int id) {
     case kReaders:
         editRole(4);
         return;
+    case kHosts: {
+        CCircuitList hosts(doc_, true, 0);
+        runChild(hosts);
+        refresh();
+        return;
+    }
     case kExport:
         if (export_) export_();
         return;

@@ -35,6 +35,23 @@ void MainFrame::routeReferenceData() {
             if (doc_.dataChanged) refreshViews();
         },
         [this] { return doc_.congregations.size() >= 2; });
+    // Availability: brother after brother, until the list is cancelled.
+    route(cmd::availability, [this] {
+        int remembered = 0;
+        for (;;) {
+            BrotherListOptions options;
+            options.selectMode = true;
+            options.hideAdd = true;
+            options.rememberedRow = remembered;
+            CBrotherList list(doc_, options);
+            if (host_.runDialog(list) != IDOK || list.chosenBrother() == 0) break;
+            remembered = list.lastListRow();
+            CUnavailableWeeks weeks(doc_, list.chosenBrother(), false, false);
+            host_.runDialog(weeks);
+            doc_.saveUnavailability();
+        }
+        refreshViews();
+    });
     route(cmd::circuits, [this] {
         CCircuitList d(doc_, false, 0);
         host_.runDialog(d);

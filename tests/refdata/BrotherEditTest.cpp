@@ -6,6 +6,8 @@
 #include "refdata/BrotherEdit.h"
 #include "refdata/BrotherList.h"
 #include "refdata/CongList.h"
+#include "refdata/TalkList.h"
+#include "refdata/UnavailableWeeks.h"
 #include "support/DocFixture.h"
 
 namespace orvek {
@@ -348,6 +350,70 @@ TEST_F(BrotherEdit, inAddModeOnlyTheFieldsAndTheSetsAreOffered) {
     d.press(234);
     EXPECT_EQ(doc().brothers[0].congregationNumber, aura);
     EXPECT_EQ(list.control(223).selectedRow(), 0);
+}
+
+TEST_F(BrotherEdit, theTalkListChangesACopyOfHisTalksUntilOk) {
+    int matti = f.addBrother("Matti", "Virtanen", aura, {1, 2});
+    CBrotherEdit& d = openOn(matti);
+    EXPECT_EQ(d.control(6).text(), "Näytä / valitse esitelmät ( 2 )");
+    f.host.onChild<CTalkList>([](CTalkList& talks) {
+        ASSERT_EQ(talks.brother().talks.count(), 2);
+        talks.press(1021);        // the talk-set view
+        talks.toggleRow(1019, 4); // talk 5
+        talks.press(IDCANCEL);
+    });
+    d.press(6);
+    EXPECT_EQ(d.control(6).text(), "Näytä / valitse esitelmät ( 2 )");
+    f.host.onChild<CTalkList>([](CTalkList& talks) {
+        talks.press(1021);
+        talks.toggleRow(1019, 4);
+        talks.press(IDOK);
+    });
+    d.press(6);
+    EXPECT_EQ(d.control(6).text(), "Näytä / valitse esitelmät ( 3 )");
+    EXPECT_FALSE(stored(matti).talks.has(5)); // stored with the form
+    d.press(234);
+    EXPECT_TRUE(stored(matti).talks.has(5));
+    EXPECT_TRUE(doc().brotherGivesTalk(0, 5));
+}
+
+TEST_F(BrotherEdit, theWeeksDialogHandsBackTheMarkAndTheListWritesTheWeeks) {
+    int matti = f.addBrother("Matti", "Virtanen", aura);
+    CBrotherEdit& d = openOn(matti);
+    f.host.onChild<CUnavailableWeeks>([](CUnavailableWeeks& weeks) {
+        weeks.toggleRow(1066, 2);
+        weeks.press(IDOK);
+    });
+    d.press(7);
+    EXPECT_EQ(d.control(7).text(), "napsauta Ei käytettävissä päivät");
+    EXPECT_FALSE(doc().isAvailable(matti, doc().currentWeek + 2));
+    f.host.onChild<CUnavailableWeeks>([](CUnavailableWeeks& weeks) {
+        EXPECT_FALSE(weeks.control(1172).checked());
+        weeks.press(1172);
+        weeks.press(IDOK);
+    });
+    d.press(7);
+    EXPECT_EQ(d.control(7).text(), "Ei käytettävissä toistaiseksi");
+    d.press(234);
+    EXPECT_TRUE(stored(matti).status & brotherstatus::untilFurtherNotice);
+    EXPECT_TRUE(doc().isUntilFurtherNotice(matti));
+
+    // Through the list, the weeks reach blackout.dat when the form closes.
+    CBrotherList brothers(doc());
+    f.host.open(brothers);
+    f.host.onChild<CBrotherEdit>([](CBrotherEdit& form) {
+        form.press(7);
+        form.press(IDCANCEL);
+    });
+    f.host.onChild<CUnavailableWeeks>([](CUnavailableWeeks& weeks) {
+        weeks.toggleRow(1066, 5);
+        weeks.press(IDOK);
+    });
+    brothers.press(IDOK);
+    EXPECT_FALSE(doc().unavailabilityChanged);
+    f.start();
+    EXPECT_FALSE(f.doc->isAvailable(matti, f.doc->currentWeek + 5));
+    EXPECT_FALSE(f.doc->isAvailable(matti, f.doc->currentWeek + 2));
 }
 
 } // namespace

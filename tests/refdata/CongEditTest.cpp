@@ -5,8 +5,10 @@
 
 #include "refdata/BrotherEdit.h"
 #include "refdata/BrotherList.h"
+#include "refdata/CircuitList.h"
 #include "refdata/CongEdit.h"
 #include "refdata/CongList.h"
+#include "refdata/MapDlg.h"
 #include "support/DocFixture.h"
 
 namespace orvek {
@@ -395,6 +397,60 @@ TEST_F(CongEdit, aFailedWriteIsReportedAndTheRowStillTakesTheChange) {
     d.press(IDOK);
     EXPECT_NE(f.host.lastMessage().find("cong.dat"), std::string::npos);
     EXPECT_EQ(doc().congregations[0].meetingTimeOdd, "11.00");
+}
+
+TEST_F(CongEdit, theCircuitPickerOpensOnTheCurrentCircuit) {
+    CircuitRecord c;
+    for (const char* name : {"FI-1", "FI-2"}) {
+        c.name = name;
+        doc().addCircuit(c);
+    }
+    const int fi1 = doc().circuits[0].circuitNumber, fi2 = doc().circuits[1].circuitNumber;
+    int aura = f.addCongregation("Aura", fi2);
+    int halikko = f.addCongregation("Halikko");
+    CCongEdit d(doc(), CongEditMode::single, aura);
+    f.host.open(d);
+    f.host.onChild<CCircuitList>([](CCircuitList& picker) {
+        EXPECT_EQ(picker.control(1024).selectedRow(), 1);
+        picker.doubleClick(1024, 0);
+    });
+    d.press(4);
+    EXPECT_EQ(d.control(4).text(), "Kierros - FI-1");
+    d.press(IDOK);
+    EXPECT_EQ(stored(aura).circuitNumber, fi1);
+
+    CCongEdit none(doc(), CongEditMode::single, halikko);
+    f.host.open(none);
+    EXPECT_EQ(none.control(4).text(), "Kierros");
+    f.host.onChild<CCircuitList>([](CCircuitList& picker) {
+        EXPECT_EQ(picker.control(1024).selectedRow(), -1);
+        picker.press(IDOK); // nothing picked
+    });
+    none.press(4);
+    none.press(IDOK);
+    EXPECT_EQ(stored(halikko).circuitNumber, 0);
+}
+
+TEST_F(CongEdit, theMapDialogGivesTheMapName) {
+    f.fs.files["/data/aura.jpg"] = {0xFF, 0xD8, 0x00};
+    int aura = add("Aura", [](CongregationRecord& r) { r.mapFile = "vanha.jpg"; });
+    CCongEdit d(doc(), CongEditMode::single, aura);
+    f.host.open(d);
+    f.host.onChild<CMapDlg>([](CMapDlg& map) { map.press(IDCANCEL); });
+    d.press(6);
+    d.press(IDOK);
+    EXPECT_EQ(stored(aura).mapFile, "vanha.jpg"); // Cancel keeps the name
+
+    CCongEdit again(doc(), CongEditMode::single, aura);
+    f.host.open(again);
+    f.host.answerFile(std::filesystem::path("/data/aura.jpg"));
+    f.host.onChild<CMapDlg>([](CMapDlg& map) {
+        map.press(3); // "Valitse kartta"
+        map.press(IDOK);
+    });
+    again.press(6);
+    again.press(IDOK);
+    EXPECT_EQ(stored(aura).mapFile, "aura.jpg");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "refdata/CircuitList.h"
 #include "refdata/CongEdit.h"
 #include "refdata/CongList.h"
 #include "refdata/LocalRoles.h"
@@ -149,6 +150,24 @@ TEST_F(OwnCong, anExporterEnablesTheExportButton) {
     dlg.press(7);
     EXPECT_EQ(exports, 1);
     EXPECT_FALSE(dlg.ended());
+}
+
+TEST_F(OwnCong, theHospitalityButtonEditsTheHosts) {
+    own(aura);
+    doc().settings.scheduleHospitality = 1;
+    COwnCong dlg(doc());
+    f.host.open(dlg);
+    EXPECT_EQ(dlg.control(1038).text(), "Vieraanvaraisuus  ( 0 )");
+    f.host.onChild<CCircuitList>([](CCircuitList& hosts) {
+        EXPECT_EQ(hosts.caption(), "Vieraanvaraisuus");
+        EXPECT_FALSE(hosts.control(IDOK).visible()); // edit mode
+        hosts.press(1026);
+        hosts.type(244, "Koskinen");
+        hosts.press(IDOK);
+        hosts.press(IDCANCEL);
+    });
+    dlg.press(1038);
+    EXPECT_EQ(dlg.control(1038).text(), "Vieraanvaraisuus  ( 1 )");
 }
 
 } // namespace

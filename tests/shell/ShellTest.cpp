@@ -8,6 +8,7 @@
 #include "refdata/CongEdit.h"
 #include "refdata/CongList.h"
 #include "refdata/OwnCong.h"
+#include "refdata/UnavailableWeeks.h"
 #include "shell/AboutDlg.h"
 #include "shell/Commands.h"
 #include "shell/MainFrame.h"
@@ -119,6 +120,41 @@ TEST_F(Shell, theBrothersCommandRebuildsTheLocalBrothersAfterAChange) {
     EXPECT_EQ(refreshed, 1);
     ASSERT_EQ(doc().localBrothers.size(), 1u);
     EXPECT_EQ(doc().localBrothers[0].brotherNumber, doc().brothers[0].brotherNumber);
+}
+
+TEST_F(Shell, theAvailabilityCommandGoesFromBrotherToBrotherUntilCancelled) {
+    int aura = f.addCongregation("Aura");
+    int laine = f.addBrother("Pekka", "Laine", aura);
+    int outo = f.addBrother("Olli", "Outo", aura);
+    f.addBrother("Matti", "Virtanen", aura);
+    f.host.onChild<CBrotherList>([](CBrotherList& list) {
+        EXPECT_EQ(list.caption(), "Valitse puhuja");
+        EXPECT_FALSE(list.control(224).visible());
+        list.doubleClick(223, 0);
+    });
+    f.host.onChild<CUnavailableWeeks>([](CUnavailableWeeks& weeks) {
+        EXPECT_FALSE(weeks.control(1172).checked());
+        weeks.toggleRow(1066, 1);
+        weeks.press(IDOK);
+    });
+    f.host.onChild<CBrotherList>([](CBrotherList& list) {
+        EXPECT_EQ(list.control(223).selectedRow(), 0); // where the user was
+        list.doubleClick(223, 1);
+    });
+    f.host.onChild<CUnavailableWeeks>([](CUnavailableWeeks& weeks) {
+        weeks.toggleRow(1066, 3);
+        weeks.press(IDOK);
+    });
+    f.host.onChild<CBrotherList>([](CBrotherList& list) { list.press(IDCANCEL); });
+    frame->execute(cmd::availability);
+    EXPECT_EQ(f.host.pendingScripts(), 0u);
+    std::vector<int> shown;
+    for (const auto& d : f.host.dialogsShown()) shown.push_back(d.templateId);
+    EXPECT_EQ(shown, (std::vector<int>{136, 154, 136, 154, 136}));
+    EXPECT_FALSE(doc().unavailabilityChanged); // written after each brother
+    f.start();
+    EXPECT_FALSE(f.doc->isAvailable(laine, f.doc->currentWeek + 1));
+    EXPECT_FALSE(f.doc->isAvailable(outo, f.doc->currentWeek + 3));
 }
 
 TEST_F(Shell, commandsWithoutAFunctionAreDisabledNotIgnored) {
