@@ -50,13 +50,7 @@ bench: build
 
 fuzz:
 	$(call install_missing,$(PACKAGES) $(FUZZ_PACKAGES))
-	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz -j $(JOBS)
-	@set -e; for t in build-fuzz/fuzz_*; do \
-	  [ -x "$$t" ] || continue; \
-	  echo "== $$t"; mkdir -p "build-fuzz/corpus/$$(basename $$t)"; \
-	  "$$t" -runs=$(FUZZ_RUNS) -seed=1 -max_len=65536 "build-fuzz/corpus/$$(basename $$t)" 2>&1 | tail -n 3; \
-	done
+	FUZZ_RUNS=$(FUZZ_RUNS) JOBS=$(JOBS) bash fuzz/run.sh
 
 asan: deps
 	cmake --preset asan >/dev/null

@@ -62,8 +62,6 @@ struct DialogTemplate {
     int id = 0;
     std::string caption{};
     std::vector<ControlTemplate> controls{};
-    // Help topic of the dialog (a file name of the user guide), for context help.
-    std::string helpTopic{};
 };
 
 // The template of a dialog, or nullptr when there is none.

@@ -7,8 +7,13 @@
 namespace orvek::bytes {
 
 std::string getText(std::span<const std::uint8_t> b, std::size_t off, std::size_t width) {
+    return getText(b, off, width, width - 1);
+}
+
+std::string getText(std::span<const std::uint8_t> b, std::size_t off, std::size_t width, std::size_t maxChars) {
+    std::size_t limit = std::min(maxChars, width - 1);
     std::size_t n = 0;
-    while (n < width && b[off + n] != 0) ++n;
+    while (n < limit && b[off + n] != 0) ++n;
     return cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(b.data() + off), n));
 }
 

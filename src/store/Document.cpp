@@ -362,7 +362,13 @@ void COvDoc::loadWeeks() {
             continue;
         }
         if (w > c + 1) c = std::min(w - 1, baseWeek + kWindowWeeks - 1);
-        if (w == c + 1) weeks[static_cast<std::size_t>(c - baseWeek)] = r;
+        if (w != c + 1) continue;
+        // A week enters the table with inUse set when it holds data, as
+        // putWeek does: a record that holds data without the bit (not one
+        // this program writes) would otherwise show in the schedule and be
+        // dropped by the next save.
+        if (r.holdsData()) r.flags |= weekflag::inUse;
+        weeks[static_cast<std::size_t>(c - baseWeek)] = r;
     }
 }
 

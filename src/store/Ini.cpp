@@ -29,6 +29,19 @@ bool isComment(std::string_view line) {
     return !t.empty() && t.front() == ';';
 }
 
+bool isQuoted(std::string_view v) {
+    return v.size() >= 2 && ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\''));
+}
+
+// The text written after "key=": the value itself, or the value in quotes
+// when reading would otherwise change it (blanks at either end are trimmed
+// and one pair of enclosing quotes is removed), so that every value reads
+// back as it was set.
+std::string storedValue(std::string_view value) {
+    if (trimWs(value).size() == value.size() && !isQuoted(value)) return std::string(value);
+    return "\"" + std::string(value) + "\"";
+}
+
 } // namespace
 
 IniFile IniFile::parse(std::string_view bytes) {
@@ -91,8 +104,7 @@ std::optional<std::string> IniFile::get(std::string_view section, std::string_vi
     if (k < 0) return std::nullopt;
     std::string_view l = lines_[static_cast<std::size_t>(k)];
     std::string_view v = trimWs(l.substr(l.find('=') + 1));
-    if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\'')))
-        v = v.substr(1, v.size() - 2);
+    if (isQuoted(v)) v = v.substr(1, v.size() - 2);
     return std::string(v);
 }
 
@@ -129,7 +141,7 @@ long IniFile::getInt(std::string_view section, std::string_view key, long def) c
 }
 
 void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(trimWs(key)) + "=" + std::string(value);
+    std::string line = std::string(trimWs(key)) + "=" + storedValue(value);
     int h = findSection(section);
     if (h < 0) {
         if (!lines_.empty() && !trimWs(lines_.back()).empty()) lines_.emplace_back();

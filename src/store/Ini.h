@@ -30,7 +30,9 @@ public:
     long getInt(std::string_view section, std::string_view key, long def) const;
 
     // Sets a key, adding the key (at the end of its section) or the section
-    // (at the end of the file) when missing.
+    // (at the end of the file) when missing. A value with blanks at either end
+    // or in enclosing quotes is written in quotes, so that get() returns it
+    // unchanged. A value holds no line break.
     void set(std::string_view section, std::string_view key, std::string_view value);
     void setInt(std::string_view section, std::string_view key, long value);
 

@@ -49,11 +49,11 @@ void TalkSet::encode(std::span<std::uint8_t> b, std::size_t off) const {
 
 BrotherRecord BrotherRecord::decode(std::span<const std::uint8_t, kSize> b) {
     BrotherRecord r;
-    r.firstName = getText(b, 0, 20);
-    r.lastName = getText(b, 20, 20);
+    r.firstName = getText(b, 0, 20, 18);
+    r.lastName = getText(b, 20, 20, 18);
     r.address1 = getText(b, 40, 40);
     r.address2 = getText(b, 80, 40);
-    r.phone = getText(b, 120, 16);
+    r.phone = getText(b, 120, 16, 14);
     r.talks = TalkSet::decode(b, 136);
     getRaw(b, 168, r.reserved1);
     r.status = b[200];
@@ -89,10 +89,10 @@ std::array<std::uint8_t, BrotherRecord::kSize> BrotherRecord::encode() const {
 BrotherExtensionRecord BrotherExtensionRecord::decode(std::span<const std::uint8_t, kSize> b) {
     BrotherExtensionRecord r;
     r.ownerBrotherNumber = getU16(b, 0);
-    r.phone2 = getText(b, 2, 16);
-    r.phone3 = getText(b, 18, 16);
-    r.email = getText(b, 34, 48);
-    r.notes = getText(b, 82, 46);
+    r.phone2 = getText(b, 2, 16, 14);
+    r.phone3 = getText(b, 18, 16, 14);
+    r.email = getText(b, 34, 48, 45);
+    r.notes = getText(b, 82, 46, 45);
     return r;
 }
 
@@ -136,11 +136,11 @@ std::array<std::uint8_t, LegacyExtensionRecord::kSize> LegacyExtensionRecord::en
 
 CongregationRecord CongregationRecord::decode(std::span<const std::uint8_t, kSize> b) {
     CongregationRecord r;
-    r.name = getText(b, 0, 50);
+    r.name = getText(b, 0, 50, 48);
     r.hallAddress1 = getText(b, 50, 41);
     r.hallAddress2 = getText(b, 91, 41);
-    r.phone1 = getText(b, 132, 16);
-    r.phone2 = getText(b, 148, 16);
+    r.phone1 = getText(b, 132, 16, 14);
+    r.phone2 = getText(b, 148, 16, 14);
     r.meetingTimeOdd = getText(b, 164, 10);
     r.congregationNumber = getU16(b, 174);
     getRaw(b, 176, r.reserved1);
@@ -184,7 +184,7 @@ std::array<std::uint8_t, CongregationRecord::kSize> CongregationRecord::encode()
 // ---- Circuit, hospitality, topic ----
 
 CircuitRecord CircuitRecord::decode(std::span<const std::uint8_t, kSize> b) {
-    return {getText(b, 0, 30), getU16(b, 30)};
+    return {getText(b, 0, 30, 28), getU16(b, 30)};
 }
 
 std::array<std::uint8_t, CircuitRecord::kSize> CircuitRecord::encode() const {
@@ -195,7 +195,7 @@ std::array<std::uint8_t, CircuitRecord::kSize> CircuitRecord::encode() const {
 }
 
 HospitalityRecord HospitalityRecord::decode(std::span<const std::uint8_t, kSize> b) {
-    return {getText(b, 0, 30), getU16(b, 30)};
+    return {getText(b, 0, 30, 28), getU16(b, 30)};
 }
 
 std::array<std::uint8_t, HospitalityRecord::kSize> HospitalityRecord::encode() const {
@@ -206,7 +206,7 @@ std::array<std::uint8_t, HospitalityRecord::kSize> HospitalityRecord::encode() c
 }
 
 TopicRecord TopicRecord::decode(std::span<const std::uint8_t, kSize> b) {
-    return {getText(b, 0, 46), getU16(b, 46)};
+    return {getText(b, 0, 46, 45), getU16(b, 46)};
 }
 
 std::array<std::uint8_t, TopicRecord::kSize> TopicRecord::encode() const {
@@ -220,8 +220,8 @@ std::array<std::uint8_t, TopicRecord::kSize> TopicRecord::encode() const {
 
 TalkRecord TalkRecord::decode(std::span<const std::uint8_t, kSize> b) {
     TalkRecord r;
-    r.title = getText(b, 0, 93);
-    r.numberText = getText(b, 93, 7);
+    r.title = getText(b, 0, 93, 91);
+    r.numberText = getText(b, 93, 7, 5);
     r.talkNumber = getU16(b, 100);
     for (int i = 0; i < kTopicSlots; ++i) r.topics[i] = getU16(b, 102 + 2 * i);
     return r;
@@ -333,8 +333,8 @@ SpecialEventRecord SpecialEventRecord::decode(std::span<const std::uint8_t, kSiz
     SpecialEventRecord r;
     r.weekIndex = getU16(b, 0);
     r.flags = getU16(b, 2);
-    r.title = getText(b, 4, 40);
-    r.theme = getText(b, 44, 96);
+    r.title = getText(b, 4, 40, 38);
+    r.theme = getText(b, 44, 96, 94);
     getRaw(b, 140, r.reserved);
     return r;
 }

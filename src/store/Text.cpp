@@ -89,7 +89,10 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     auto u = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     unsigned char b = u(i);
     if (b < 0x80) { ++i; return b; }
-    int len = (b >= 0xF0 && b < 0xF8) ? 4 : (b >= 0xE0) ? 3 : (b >= 0xC2 && b < 0xE0) ? 2 : 0;
+    // Lead bytes C2..F4 only; the shortest form, no surrogate and nothing
+    // above U+10FFFF is accepted, so that no two byte sequences decode to the
+    // same character.
+    int len = (b >= 0xC2 && b <= 0xDF) ? 2 : (b >= 0xE0 && b <= 0xEF) ? 3 : (b >= 0xF0 && b <= 0xF4) ? 4 : 0;
     if (len == 0 || i + len > s.size()) { ++i; return 0xFFFD; }
     char32_t c = b & (0x7F >> len);
     for (int k = 1; k < len; ++k) {
@@ -97,6 +100,8 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
         if ((cb & 0xC0) != 0x80) { ++i; return 0xFFFD; }
         c = (c << 6) | (cb & 0x3F);
     }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kShortest[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) { ++i; return 0xFFFD; }
     i += len;
     return c;
 }

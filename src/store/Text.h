@@ -68,7 +68,9 @@ bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
 // Whether a UTF-8 character (given as code point) is a letter.
 bool isLetter(char32_t c);
 
-// Decodes the code point at `i` and advances `i`; invalid bytes give U+FFFD.
+// Decodes the code point at `i` and advances `i`. A byte that does not begin
+// a valid UTF-8 sequence (overlong forms and surrogates included) gives U+FFFD
+// and advances by one.
 char32_t nextCodePoint(std::string_view utf8, std::size_t& i);
 
 // Appends the UTF-8 form of a code point.

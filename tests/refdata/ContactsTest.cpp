@@ -126,12 +126,14 @@ TEST_F(Contacts, aNumberIsDialledOnlyWhenDiallingIsOnAndTheNumberIsValid) {
 
 TEST_F(Contacts, theDialRuleCountsTheStoredAndTheTrimmedLength) {
     doc().settings.dialEnabled = 1;
-    // The phone field of a record from another program may fill all 16 bytes.
+    // A phone field reads at most its 14 characters (what a save keeps), so a
+    // stored number never reaches the 16 characters that are refused; the
+    // trimmed length still decides.
     struct Case {
         std::string phone;
         bool offered;
     };
-    for (const Case& c : {Case{"0401234567890123", false}, Case{"  12345678     ", true}, Case{"   123456", false},
+    for (const Case& c : {Case{"  12345678    ", true}, Case{"   123456", false},
                           Case{"1234567", true}}) {
         std::size_t row = doc().findBrother(kalle);
         auto key = f.path(datafile::speakers).lexically_normal().string();

@@ -69,8 +69,8 @@ TEST(DocumentSettings, savingWritesEverySettingAndKeepsForeignLines) {
     IniFile ini = IniFile::parse(text);
     EXPECT_EQ(ini.getInt("Aikataulun formaatti", "Palkit", -1), 2);
     EXPECT_EQ(ini.getInt("Soita OK", "Käytössä", -1), 1);
-    // Values read back without trailing blanks, as the profile functions read them.
-    EXPECT_EQ(ini.getString("Aikataulun formaatti", "Aihe", ""), "Yleisökokousten aikataulu");
+    // A value with surrounding blanks is written in quotes, so it reads back whole.
+    EXPECT_EQ(ini.getString("Aikataulun formaatti", "Aihe", ""), "Yleisökokousten aikataulu ");
     EXPECT_EQ(ini.getInt("Seurakunta", "Vasen marginaali", -1), 20);
     EXPECT_EQ(ini.getInt("Meeting Time Change", "Service Year", -1), 0);
     EXPECT_EQ(ini.getInt("AutoCap", "Käytössä", -1), 1);

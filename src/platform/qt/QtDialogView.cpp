@@ -832,11 +832,7 @@ bool QtDialogView::onKey(Entry& e, QObject* watched, QKeyEvent* k) {
         if (!embedded_) requestClose();
         return true;
     case Key::F1: {
-        Host* host = dialog_.attached() ? &dialog_.host() : nullptr;
-        if (auto* qt = dynamic_cast<QtHost*>(host); qt && !dialog_.dialogTemplate().helpTopic.empty())
-            qt->showHelpFile(dialog_.dialogTemplate().helpTopic);
-        else if (host)
-            host->showHelpTopic(dialog_.templateId());
+        if (dialog_.attached()) dialog_.host().showHelpTopic(dialog_.templateId());
         return true;
     }
     default: return false;

@@ -17,7 +17,6 @@ DialogTemplate dialog100() {
                 {.id = 271, .kind = K::Label, .parent = 269, .style = cs::wrap, .width = 50},
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 3, .column = 1, .style = cs::defaultButton},
             },
-        .helpTopic = "tietoja.html",
     };
 }
 

@@ -34,7 +34,6 @@ DialogTemplate dialog123() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 6, .column = 0, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 6, .column = 1},
             },
-        .helpTopic = "asetukset.html",
     };
 }
 

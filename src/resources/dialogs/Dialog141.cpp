@@ -22,7 +22,6 @@ DialogTemplate dialog141() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 3, .column = 1, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 3, .column = 2},
             },
-        .helpTopic = "esitelmat.html",
     };
 }
 

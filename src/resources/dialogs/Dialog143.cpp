@@ -36,7 +36,6 @@ DialogTemplate dialog143() {
                 {.id = 116, .kind = K::Button, .text = "Muokkaa edellisiä", .parent = editing, .row = 6},
                 {.id = 110, .kind = K::Button, .text = "Poistu ohjelmasta", .row = 1, .column = 2},
             },
-        .helpTopic = "index.html",
     };
 }
 

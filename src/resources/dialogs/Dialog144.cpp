@@ -17,7 +17,6 @@ DialogTemplate dialog144() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 3, .column = 0, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Sulje", .row = 3, .column = 1},
             },
-        .helpTopic = "kierrokset.html",
     };
 }
 

@@ -31,7 +31,6 @@ DialogTemplate dialog145() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 6, .column = 2, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 6, .column = 3},
             },
-        .helpTopic = "esitelmat.html",
     };
 }
 

@@ -18,7 +18,6 @@ DialogTemplate dialog146() {
                  .style = cs::defaultButton | cs::hidden},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 3, .column = 1},
             },
-        .helpTopic = "esitelmat.html",
     };
 }
 

@@ -22,7 +22,6 @@ DialogTemplate dialog154() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 4, .column = 1, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 4, .column = 2},
             },
-        .helpTopic = "saatavuus.html",
     };
 }
 

@@ -36,7 +36,6 @@ DialogTemplate dialog172() {
                 {.id = 286, .kind = K::Button, .row = 3, .column = 0, .columnSpan = 2, .style = cs::hidden},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 3, .column = 2},
             },
-        .helpTopic = "yhteystiedot.html",
     };
 }
 

@@ -17,7 +17,6 @@ DialogTemplate dialog183() {
                 {.id = 1, .kind = K::Button, .text = "OK", .row = 1, .column = 2, .style = cs::defaultButton},
                 {.id = 2, .kind = K::Button, .text = "Peruuta", .row = 1, .column = 3},
             },
-        .helpTopic = "kartta.html",
     };
 }
 
