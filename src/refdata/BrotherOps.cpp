@@ -35,6 +35,10 @@ bool COvDoc::replaceBrother(std::size_t row, BrotherRecord& r, BrotherExtensionR
     if (slot == 0) return addBrother(r, ext) != 0;
     r.brotherNumber = existing.brotherNumber;
     r.extensionNumber = existing.extensionNumber;
+    // An extension record that is not his (a damaged reference) is left to
+    // its owner.
+    BrotherExtensionRecord current;
+    if (r.extensionNumber != 0 && !readExtension(r.extensionNumber, r.brotherNumber, current)) r.extensionNumber = 0;
     if (ext.hasText()) {
         ext.ownerBrotherNumber = r.brotherNumber;
         if (r.extensionNumber == 0 || rewriteExtension(r.extensionNumber, ext) == 0)

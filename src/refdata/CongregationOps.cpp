@@ -65,6 +65,13 @@ bool COvDoc::deleteCongregation(std::size_t row, CongregationRecord& buffer) {
     buffer = CongregationRecord{};
     ok = writeCongregation(slot, buffer) && ok;
     congregations.erase(congregations.begin() + static_cast<std::ptrdiff_t>(row));
+    // The freed number goes to the next new congregation, which must not
+    // silently become the own one.
+    if (number == settings.ownCongregationNumber) {
+        settings.ownCongregationNumber = 0;
+        ok = saveOwnCongregation() && ok;
+        buildLocalBrothers();
+    }
     return ok;
 }
 

@@ -667,6 +667,25 @@ constexpr StringEntry kStrings[] = {
     {50119, "Kartan tiedostonimi %1 on liian pitkä. Nimessä saa olla enintään 27 merkkiä .jpg-tunniste mukaan lukien.\n\nNimeä tiedosto lyhyemmäksi ja valitse se sitten uudelleen."},
     {50120, "Kartan tiedostonimessä on merkki %1, jota ei voi tallentaa.\n\nNimeä tiedosto uudelleen ja valitse se sitten uudelleen."},
 
+    // Reference data: congregations, brothers, own congregation and roles.
+    {50200, "Vanhimmiston koordinaattori"},
+    {50201, "Yhdysmies"},
+    {50202, "Sihteeri-"},
+    {50203, "Kierros"},
+    {50204, "Ole hyvä ja lisää seurakunnan nimi "},
+    {50205, "Haluatko varmasti poistaa %1?"},
+    {50206, "Poimi puhuja  "},
+    {50207, "napsauta Ei käytettävissä päivät"},
+    {50208, "Käytettävissä kaikkina aikoina"},
+    {50209, "&Valitse"},
+    {50210, "&Peruuta"},
+    {50211, "&Uusi puhuja"},
+    {50212, "Valitse"},
+    {50215, "puheenjohtaja"},
+    {50216, "lukija"},
+    {50217, "Ole hyvä ja lisää veljen sukunimi."},
+    {50218, "Merkkiä %1 ei voi tallentaa. Kirjoita teksti ilman sitä."},
+
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},
     {57607, "Tulosta näytettävä raportti\nTulosta"},

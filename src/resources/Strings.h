@@ -23,6 +23,26 @@ constexpr int iniFileName = 1251;         // "orvek.ini"
 constexpr int firstWeekdayName = 1252;    // 1252..1258
 constexpr int legacyExtensionName = 1287; // "extend.dat"
 
+// Words, captions and messages of the reference-data dialogs.
+constexpr int brothersWord = 1015;        // "Veljet"
+constexpr int chooseX = 1021;             // "Valitse %1"
+constexpr int changeX = 1030;             // "Vaihda %1"
+constexpr int outgoingSpeakersCaption = 1031; // "Vierailevat puhujat"
+constexpr int chairmenCaption = 1032;     // "Puheenjohtajat"
+constexpr int readersCaption = 1033;      // "Lukijat"
+constexpr int speakerWord = 1036;         // "Puhuja"
+constexpr int visitingSpeakerWord = 1037; // "Vieraileva puhuja"
+constexpr int chooseSpeaker = 1046;       // "Valitse puhuja"
+constexpr int showChooseTalks = 1049;     // "Näytä / valitse esitelmät"
+constexpr int allCircuits = 1071;         // "Kaikki kierrokset"
+constexpr int okWord = 1084;              // "OK"
+constexpr int unavailableInWeek = 1097;   // "* Ei käytettävissä - %1"
+constexpr int closeWord = 1131;           // "Sulje"
+constexpr int hospitalityWord = 1192;     // "Vieraanvaraisuus"
+constexpr int cancelWord = 1260;          // "Peruuta"
+constexpr int servantAbbreviation = 1272; // "MS"
+constexpr int untilFurtherNotice = 1300;  // "Ei käytettävissä toistaiseksi"
+
 // Settings sections and keys.
 constexpr int keyDayFirst = 1034;
 constexpr int keyReaders = 1042;
@@ -84,5 +104,24 @@ constexpr int copyMapQuestion = 50117;
 constexpr int replaceMapQuestion = 50118;
 constexpr int mapNameTooLong = 50119;
 constexpr int mapNameUnstorable = 50120;
+
+// Texts of the reference-data dialogs.
+constexpr int coordinatorWord = 50200;       // "Vanhimmiston koordinaattori"
+constexpr int talkCoordinatorWord = 50201;   // "Yhdysmies"
+constexpr int secretaryWord = 50202;         // "Sihteeri-"
+constexpr int circuitWord = 50203;           // "Kierros"
+constexpr int enterCongregationName = 50204; // "Ole hyvä ja lisää seurakunnan nimi "
+constexpr int confirmDelete = 50205;         // "Haluatko varmasti poistaa %1?"
+constexpr int pickSpeakerOf = 50206;         // "Poimi puhuja  " + the congregation
+constexpr int clickUnavailableDays = 50207;  // "napsauta Ei käytettävissä päivät"
+constexpr int availableAlways = 50208;       // "Käytettävissä kaikkina aikoina"
+constexpr int chooseButton = 50209;          // "&Valitse"
+constexpr int cancelButton = 50210;          // "&Peruuta"
+constexpr int newSpeakerButton = 50211;      // "&Uusi puhuja"
+constexpr int chooseWord = 50212;            // "Valitse"
+constexpr int chairmanRoleName = 50215;      // "puheenjohtaja" (brother list, role 6)
+constexpr int readerRoleName = 50216;        // "lukija" (brother list, role 7)
+constexpr int enterLastName = 50217;         // the brother form's empty last name
+constexpr int characterRefused = 50218;      // a character Windows-1252 cannot hold
 
 } // namespace orvek::sid

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "refdata/BrotherEdit.h"
+#include "refdata/BrotherList.h"
+#include "refdata/CongEdit.h"
+#include "refdata/CongList.h"
+#include "refdata/OwnCong.h"
+#include "refdata/UnavailableWeeks.h"
 #include "shell/AboutDlg.h"
 #include "shell/Commands.h"
 #include "shell/MainFrame.h"
@@ -64,11 +70,91 @@ TEST_F(Shell, ownCongregationButtonWantsTwoCongregations) {
     EXPECT_FALSE(panel().control(121).enabled());
     f.addCongregation("Halikko");
     panel().updateButtons();
-    EXPECT_EQ(panel().control(121).enabled(), frame->isEnabled(cmd::ownCongregation));
+    EXPECT_TRUE(frame->isEnabled(cmd::ownCongregation));
+    EXPECT_TRUE(panel().control(121).enabled());
+    panel().press(121);
+    ASSERT_EQ(f.host.dialogsShown().size(), 1u);
+    EXPECT_EQ(f.host.dialogsShown()[0].templateId, 147);
     // Editing the previous weeks needs the own congregation.
     doc().settings.ownCongregationNumber = 0;
     panel().updateButtons();
     EXPECT_FALSE(panel().control(116).enabled());
+}
+
+TEST_F(Shell, theCongregationsCommandRefreshesTheViewsAfterAChange) {
+    int refreshed = 0;
+    frame->setRefreshHandler([&] { ++refreshed; });
+    f.host.onChild<CCongList>([](CCongList& list) { list.press(IDCANCEL); });
+    panel().press(109);
+    EXPECT_EQ(refreshed, 0);
+    f.host.onChild<CCongList>([](CCongList& list) {
+        EXPECT_EQ(list.control(IDOK).text(), "Muokkaa...");
+        list.press(3);
+        list.press(IDCANCEL);
+    });
+    f.host.onChild<CCongEdit>([](CCongEdit& form) {
+        form.type(1018, "Aura");
+        form.press(IDOK);
+    });
+    frame->execute(cmd::congregations);
+    EXPECT_EQ(refreshed, 1);
+    EXPECT_EQ(doc().congregations.size(), 1u);
+}
+
+TEST_F(Shell, theBrothersCommandRebuildsTheLocalBrothersAfterAChange) {
+    int aura = f.addCongregation("Aura");
+    f.addCongregation("Halikko");
+    f.addBrother("Matti", "Virtanen", 0);
+    doc().settings.ownCongregationNumber = aura;
+    doc().buildLocalBrothers();
+    ASSERT_TRUE(doc().localBrothers.empty());
+    int refreshed = 0;
+    frame->setRefreshHandler([&] { ++refreshed; });
+    f.host.onChild<CBrotherList>([](CBrotherList& list) {
+        list.press(IDOK); // the form on the first row
+        list.press(IDCANCEL);
+    });
+    f.host.onChild<CBrotherEdit>([](CBrotherEdit& form) { form.press(5); form.press(234); });
+    f.host.onChild<CCongList>([](CCongList& picker) { picker.doubleClick(248, 0); });
+    panel().press(114);
+    EXPECT_EQ(refreshed, 1);
+    ASSERT_EQ(doc().localBrothers.size(), 1u);
+    EXPECT_EQ(doc().localBrothers[0].brotherNumber, doc().brothers[0].brotherNumber);
+}
+
+TEST_F(Shell, theAvailabilityCommandGoesFromBrotherToBrotherUntilCancelled) {
+    int aura = f.addCongregation("Aura");
+    int laine = f.addBrother("Pekka", "Laine", aura);
+    int outo = f.addBrother("Olli", "Outo", aura);
+    f.addBrother("Matti", "Virtanen", aura);
+    f.host.onChild<CBrotherList>([](CBrotherList& list) {
+        EXPECT_EQ(list.caption(), "Valitse puhuja");
+        EXPECT_FALSE(list.control(224).visible());
+        list.doubleClick(223, 0);
+    });
+    f.host.onChild<CUnavailableWeeks>([](CUnavailableWeeks& weeks) {
+        EXPECT_FALSE(weeks.control(1172).checked());
+        weeks.toggleRow(1066, 1);
+        weeks.press(IDOK);
+    });
+    f.host.onChild<CBrotherList>([](CBrotherList& list) {
+        EXPECT_EQ(list.control(223).selectedRow(), 0); // where the user was
+        list.doubleClick(223, 1);
+    });
+    f.host.onChild<CUnavailableWeeks>([](CUnavailableWeeks& weeks) {
+        weeks.toggleRow(1066, 3);
+        weeks.press(IDOK);
+    });
+    f.host.onChild<CBrotherList>([](CBrotherList& list) { list.press(IDCANCEL); });
+    frame->execute(cmd::availability);
+    EXPECT_EQ(f.host.pendingScripts(), 0u);
+    std::vector<int> shown;
+    for (const auto& d : f.host.dialogsShown()) shown.push_back(d.templateId);
+    EXPECT_EQ(shown, (std::vector<int>{136, 154, 136, 154, 136}));
+    EXPECT_FALSE(doc().unavailabilityChanged); // written after each brother
+    f.start();
+    EXPECT_FALSE(f.doc->isAvailable(laine, f.doc->currentWeek + 1));
+    EXPECT_FALSE(f.doc->isAvailable(outo, f.doc->currentWeek + 3));
 }
 
 TEST_F(Shell, commandsWithoutAFunctionAreDisabledNotIgnored) {

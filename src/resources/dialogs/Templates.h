@@ -6,13 +6,20 @@
 // DialogNNN.cpp beside this file). Add a number here when adding a template.
 #define ORVEK_DIALOG_TEMPLATES(X) \
     X(100)                        \
+    X(122)                        \
     X(123)                        \
+    X(126)                        \
+    X(131)                        \
+    X(136)                        \
+    X(139)                        \
     X(141)                        \
     X(143)                        \
     X(144)                        \
     X(145)                        \
     X(146)                        \
+    X(147)                        \
     X(154)                        \
+    X(164)                        \
     X(172)                        \
     X(183)
 
