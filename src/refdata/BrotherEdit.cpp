@@ -6,7 +6,7 @@
 #include "refdata/BrotherList.h"
 #include "refdata/CongList.h"
 #include "refdata/TalkList.h"
-#include "refdata/TextInput.h"
+#include "refdata/StorableText.h"
 #include "refdata/UnavailableWeeks.h"
 #include "resources/StringTable.h"
 #include "resources/Strings.h"

@@ -8,7 +8,7 @@
 #include "refdata/CircuitList.h"
 #include "refdata/CongList.h"
 #include "refdata/MapDlg.h"
-#include "refdata/TextInput.h"
+#include "refdata/StorableText.h"
 #include "resources/StringTable.h"
 #include "resources/Strings.h"
 #include "store/Document.h"

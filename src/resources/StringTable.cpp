@@ -647,7 +647,6 @@ constexpr StringEntry kStrings[] = {
     // availability, contacts and maps.
     {50100, "Lisää Vieraavaraisuuden tarjoaa"},
     {50101, "Kirjoita nimi myös merkin ~ jälkeen."},
-    {50102, "Merkkiä %1 ei voi tallentaa. Poista se tekstistä ja yritä uudelleen."},
     {50103, "Valitse esitelmä korjattavaksi"},
     {50104, "Lisää uusi esitelmä"},
     {50105, "Tämä kohta on käytettävissä uudelle esitelmälle"},
@@ -684,7 +683,6 @@ constexpr StringEntry kStrings[] = {
     {50215, "puheenjohtaja"},
     {50216, "lukija"},
     {50217, "Ole hyvä ja lisää veljen sukunimi."},
-    {50218, "Merkkiä %1 ei voi tallentaa. Kirjoita teksti ilman sitä."},
 
     // Prompts of the framework commands (print, exit, help, About).
     {57606, "Valitse tulostin ja sen asetukset\nTulostimen asetukset"},

@@ -85,7 +85,6 @@ constexpr int dataOptionValue = 50024;
 // Texts of the reference-data leaf dialogs.
 constexpr int addHostButton = 50100;
 constexpr int nameAfterTilde = 50101;
-constexpr int unstorableInText = 50102;
 constexpr int talkListEditCaption = 50103;
 constexpr int addNewTalk = 50104;
 constexpr int freeTalkNumber = 50105;
@@ -122,6 +121,5 @@ constexpr int chooseWord = 50212;            // "Valitse"
 constexpr int chairmanRoleName = 50215;      // "puheenjohtaja" (brother list, role 6)
 constexpr int readerRoleName = 50216;        // "lukija" (brother list, role 7)
 constexpr int enterLastName = 50217;         // the brother form's empty last name
-constexpr int characterRefused = 50218;      // a character Windows-1252 cannot hold
 
 } // namespace orvek::sid

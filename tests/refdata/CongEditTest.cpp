@@ -385,7 +385,7 @@ TEST_F(CongEdit, aCharacterTheFilesCannotHoldIsRefusedWhereItIsTyped) {
     f.host.open(d);
     d.type(1018, "Łódź");
     EXPECT_EQ(d.control(1018).text(), "ód");
-    EXPECT_EQ(f.host.lastMessage(), "Merkkiä Ł ei voi tallentaa. Kirjoita teksti ilman sitä.");
+    EXPECT_EQ(f.host.lastMessage(), "Merkkiä ”Ł” ei voi tallentaa. Kirjoita teksti ilman sitä.");
 }
 
 TEST_F(CongEdit, aFailedWriteIsReportedAndTheRowStillTakesTheChange) {
