@@ -252,23 +252,31 @@ void COvDoc::loadExtensionCount() {
     if (fs_.writeFileAtomic(p, zero) != WriteError::None) reportWriteFailure(p);
 }
 
-void COvDoc::loadBrothers() {
-    brothers.clear();
-    fs::path p = filePath(datafile::speakers);
+// Reads speakers.dat or cong.dat: every record from position 1 on whose key
+// field is set becomes a row; a missing file is created with its zero record.
+template <class R, class Row>
+int COvDoc::loadNumbered(int fileNameId, std::size_t keyOffset, std::vector<Row>& rows, std::size_t capacity,
+                         const std::function<void(const Row&)>& loaded) {
+    rows.clear();
+    fs::path p = filePath(fileNameId);
     auto data = fs_.readFile(p);
     if (!data) {
-        Bytes zero(BrotherRecord::kSize, 0);
+        Bytes zero(R::kSize, 0);
         if (fs_.writeFileAtomic(p, zero) != WriteError::None) reportWriteFailure(p);
-        speakersRecordsInFile = 1;
-        return;
+        return 1;
     }
-    std::size_t n = wholeRecords<BrotherRecord>(*data);
-    for (std::size_t pos = 1; pos < n && brothers.size() < brothersCapacity; ++pos) {
-        auto rec = recordAt<BrotherRecord>(*data, pos);
-        if (bytes::getU16(rec, 204) == 0) continue;
-        brothers.push_back(BrotherSummary::fromRecord(BrotherRecord::decode(rec), static_cast<std::uint16_t>(pos)));
+    std::size_t n = wholeRecords<R>(*data);
+    for (std::size_t pos = 1; pos < n && rows.size() < capacity; ++pos) {
+        auto rec = recordAt<R>(*data, pos);
+        if (bytes::getU16(rec, keyOffset) == 0) continue;
+        rows.push_back(Row::fromRecord(R::decode(rec), static_cast<std::uint16_t>(pos)));
+        if (loaded) loaded(rows.back());
     }
-    speakersRecordsInFile = static_cast<int>(n);
+    return static_cast<int>(n);
+}
+
+void COvDoc::loadBrothers() {
+    speakersRecordsInFile = loadNumbered<BrotherRecord>(datafile::speakers, 204, brothers, brothersCapacity, {});
     if (brothers.size() > 1) sortBrothers();
 }
 
@@ -279,25 +287,10 @@ void COvDoc::setOwnMeetingDays(const CongregationSummary& c) {
 }
 
 void COvDoc::loadCongregations() {
-    congregations.clear();
-    fs::path p = filePath(datafile::cong);
-    auto data = fs_.readFile(p);
-    if (!data) {
-        Bytes zero(CongregationRecord::kSize, 0);
-        if (fs_.writeFileAtomic(p, zero) != WriteError::None) reportWriteFailure(p);
-        congRecordsInFile = 1;
-        return;
-    }
-    std::size_t n = wholeRecords<CongregationRecord>(*data);
-    for (std::size_t pos = 1; pos < n && congregations.size() < congregationsCapacity; ++pos) {
-        auto rec = recordAt<CongregationRecord>(*data, pos);
-        if (bytes::getU16(rec, 174) == 0) continue;
-        congregations.push_back(
-            CongregationSummary::fromRecord(CongregationRecord::decode(rec), static_cast<std::uint16_t>(pos)));
-        if (congregations.back().congregationNumber == settings.ownCongregationNumber)
-            setOwnMeetingDays(congregations.back());
-    }
-    congRecordsInFile = static_cast<int>(n);
+    congRecordsInFile = loadNumbered<CongregationRecord, CongregationSummary>(
+        datafile::cong, 174, congregations, congregationsCapacity, [this](const CongregationSummary& c) {
+            if (c.congregationNumber == settings.ownCongregationNumber) setOwnMeetingDays(c);
+        });
     if (congregations.size() > 1) sortCongregations();
 }
 

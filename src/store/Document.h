@@ -288,6 +288,9 @@ private:
     void runRenames();
     void convertExtensionFile();
     void loadExtensionCount();
+    template <class R, class Row>
+    int loadNumbered(int fileNameId, std::size_t keyOffset, std::vector<Row>& rows, std::size_t capacity,
+                     const std::function<void(const Row&)>& loaded);
     void loadBrothers();
     void loadCongregations();
     void loadCircuits();
