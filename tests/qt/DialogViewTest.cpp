@@ -457,3 +457,27 @@ TEST(DialogViewRendering, aOneRowListShowsOneRowAndReportsScrolling) {
 
 } // namespace
 } // namespace orvek
+
+namespace orvek {
+namespace {
+
+TEST(DialogViewRendering, focusingAListChoosesNothing) {
+    DialogTemplate t;
+    t.id = 90011;
+    t.controls = {{.id = 5, .kind = ControlKind::ListBox, .height = 5},
+                  {.id = 6, .kind = ControlKind::Edit}};
+    Dialog dialog(t);
+    QtDialogView view(dialog);
+    for (const char* name : {"Etelä", "Pohjoinen"}) dialog.control(5).addItem(name);
+    view.sync();
+    view.show();
+    view.widgetOf(6)->setFocus();
+    view.widgetOf(5)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.control(5).selectedRow(), -1); // a picker opened with no row selected stays so
+    QTest::keyClick(view.widgetOf(5), Qt::Key_Down);
+    EXPECT_GE(dialog.control(5).selectedRow(), 0); // the arrow keys do choose
+}
+
+} // namespace
+} // namespace orvek

@@ -435,11 +435,8 @@ void QtDialogView::makeList(Entry& e) {
     connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &e] {
         if (!updating_) onListSelection(e);
     });
-    connect(v->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, &e](const QModelIndex& i) {
-        // Single selection follows the caret (arrow keys).
-        if (updating_ || e.has(cs::multiSelect) || e.has(cs::noSelection) || !i.isValid()) return;
-        if (e.control->selectedRow() != i.row()) drive([&] { dialog_.select(e.id(), i.row()); });
-    });
+    // Only selections reach the model: the caret Qt puts on the first row
+    // when a list gets the focus is not a choice of the user.
     connect(v, &QAbstractItemView::doubleClicked, this, [this, &e](const QModelIndex& i) {
         if (!updating_ && i.isValid()) drive([&] { dialog_.doubleClick(e.id(), i.row()); });
     });
