@@ -12,7 +12,7 @@ DialogTemplate dialog141() {
         .controls =
             {
                 {.id = 165, .kind = K::ListBox, .row = 0, .columnSpan = 3, .width = 64, .height = 18, .tabStops = {25}},
-                {.id = 150, .kind = K::GroupBox, .row = 1, .columnSpan = 3, .style = cs::hidden},
+                {.id = 150, .kind = K::GroupBox, .row = 0, .columnSpan = 3, .style = cs::hidden}, // in the place of 165
                 {.id = 1019, .kind = K::ListBox, .parent = 150, .row = 0,
                  .style = cs::hidden | cs::multiSelect | cs::multiColumn, .width = 64, .height = 16, .columnWidth = 30},
                 {.id = 244, .kind = K::Label, .parent = 150, .row = 1, .style = cs::hidden | cs::sunken, .width = 64},
