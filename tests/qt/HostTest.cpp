@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QTextBlock>
+#include <QTextDocument>
+
 #include <gtest/gtest.h>
 
 #include "platform/Dialog.h"
@@ -210,6 +213,13 @@ TEST(QtHostServices, helpPagesComeFromTheCompiledGuide) {
     ASSERT_NE(host.helpWindow(), nullptr);
     EXPECT_EQ(host.helpWindow()->currentPage(), QStringLiteral("index.html"));
     EXPECT_FALSE(host.helpWindow()->browser()->toPlainText().isEmpty());
+    // The pages take their look from the guide's one style sheet.
+    bool styled = false;
+    for (QTextBlock b = host.helpWindow()->browser()->document()->begin(); b.isValid(); b = b.next())
+        if (b.blockFormat().headingLevel() == 1)
+            styled = b.charFormat().foreground().color() == QColor(0x1f, 0x3f, 0x6f) ||
+                     b.begin().fragment().charFormat().foreground().color() == QColor(0x1f, 0x3f, 0x6f);
+    EXPECT_TRUE(styled);
     host.showHelpIndex();
     EXPECT_EQ(host.helpWindow()->currentPage(), QStringLiteral("hakemisto.html"));
     // Every topic of the table is a page of the compiled guide.

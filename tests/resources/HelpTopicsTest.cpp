@@ -67,6 +67,9 @@ std::pair<std::string, std::string> splitTopic(std::string_view topic) {
 }
 
 // Empty when the topic names an existing file (and anchor); else what is wrong.
+// The style sheet every page links.
+constexpr const char* kStyleSheet = "ohje.css";
+
 std::string topicProblem(std::string_view topic) {
     const auto [file, anchor] = splitTopic(topic);
     const auto& g = guide();
@@ -251,6 +254,10 @@ TEST(HelpTopics, everyLinkLeadsToAnExistingPageAndAnchor) {
         for (std::sregex_iterator it(content.begin(), content.end(), href), end; it != end; ++it, ++links) {
             const std::string target = (*it)[1].str();
             EXPECT_EQ(target.find(':'), std::string::npos) << file << ": outside link " << target;
+            if (target == kStyleSheet) {
+                EXPECT_TRUE(fs::exists(helpFolder() / kStyleSheet)) << file;
+                continue;
+            }
             const std::string resolved = target.front() == '#' ? file + target : target;
             EXPECT_EQ(topicProblem(resolved), "") << file << ": " << target;
         }
@@ -268,7 +275,9 @@ TEST(HelpTopics, everyPageLeadsBackToTheContents) {
 
 TEST(HelpTopics, thePagesAreSelfContained) {
     for (const auto& [file, content] : guide().text) {
-        std::string lower = content;
+        EXPECT_NE(content.find("href=\"ohje.css\""), std::string::npos) << file << " does not use the style sheet";
+        // The one outside file a page may use is the guide's style sheet.
+        std::string lower = std::regex_replace(content, std::regex(R"re(<link rel="stylesheet" type="text/css" href="ohje\.css">)re"), "");
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         for (const char* banned : {"<script", "<img", "<link", "<iframe", "<object", "src=\"", "url("})
@@ -289,7 +298,8 @@ TEST(HelpTopics, everyFileIsListedAndEveryListedFileExists) {
 TEST(HelpTopics, fileNamesArePlainLowerCaseAscii) {
     for (const auto& entry : fs::directory_iterator(helpFolder())) {
         const std::string name = entry.path().filename().string();
-        EXPECT_EQ(entry.path().extension(), ".html") << name << " does not belong in the guide's folder";
+        EXPECT_TRUE(entry.path().extension() == ".html" || name == kStyleSheet)
+            << name << " does not belong in the guide's folder";
         for (char c : name)
             EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.') << name;
     }
