@@ -108,4 +108,8 @@ private:
     std::uint64_t revision_ = 1;
 };
 
+// The row `delta` rows away from `row` in a list of `count` rows, wrapping
+// around at both ends (the previous/next stepping of the forms).
+inline int wrapRow(int row, int delta, int count) { return count <= 0 ? -1 : ((row + delta) % count + count) % count; }
+
 } // namespace orvek

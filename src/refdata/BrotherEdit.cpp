@@ -271,9 +271,9 @@ void CBrotherEdit::step(int delta) {
     int current = list_->listRowOf(row_);
     int next;
     if (current >= 0)
-        next = ((current + delta) % n + n) % n;
+        next = wrapRow(current, delta, n);
     else
-        next = delta > 0 ? std::min(before, n - 1) : ((before - 1) % n + n) % n; // he left the list
+        next = delta > 0 ? std::min(before, n - 1) : wrapRow(before, -1, n); // he left the list
     list_->selectRow(next);
     row_ = list_->tableRowAt(next);
     load(row_);

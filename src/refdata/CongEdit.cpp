@@ -248,7 +248,7 @@ void CCongEdit::step(int delta) {
     const int n = list_->rowCount();
     if (n == 0) return;
     int current = list_->selectedRow() >= 0 ? list_->selectedRow() : row_;
-    int next = ((current + delta) % n + n) % n;
+    int next = wrapRow(current, delta, n);
     list_->selectRow(next);
     row_ = next;
     load(row_);

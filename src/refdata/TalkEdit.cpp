@@ -144,7 +144,7 @@ bool CTalkEdit::store() {
 void CTalkEdit::step(int delta) {
     if (talkRows_.empty() || !store()) return;
     auto n = static_cast<int>(talkRows_.size());
-    load(((position_ + delta) % n + n) % n);
+    load(wrapRow(position_, delta, n));
 }
 
 void CTalkEdit::editTopics() {
